@@ -1,0 +1,79 @@
+#pragma once
+// Byte-exact file access. Every failure raises EInOutError; a transfer that moves fewer bytes
+// than asked is an error too, never a silent success.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// True for an existing file that is not a folder.
+[[nodiscard]] bool FileExists(const std::string& path);
+
+// A file opened for block transfers; closed by Close() or at destruction.
+class TBinaryFile {
+public:
+    // An existing file for reading and writing, not truncated, positioned at its start. A file
+    // whose write permission bits are all clear counts as read-only and is refused, for root too.
+    [[nodiscard]] static TBinaryFile OpenExisting(const std::string& path);
+    // Creates the file, or truncates an existing one; refuses a read-only file likewise.
+    [[nodiscard]] static TBinaryFile Create(const std::string& path);
+
+    TBinaryFile(TBinaryFile&& other) noexcept;
+    TBinaryFile& operator=(TBinaryFile&& other) noexcept;
+    TBinaryFile(const TBinaryFile&) = delete;
+    TBinaryFile& operator=(const TBinaryFile&) = delete;
+    ~TBinaryFile();
+
+    [[nodiscard]] int64_t Size() const;
+    // Reads up to count bytes and returns how many arrived (fewer only at the end of the file).
+    [[nodiscard]] size_t Read(void* buffer, size_t count);
+    // Reads exactly count bytes or raises EInOutError.
+    void ReadExact(void* buffer, size_t count);
+    // Writes exactly count bytes or raises EInOutError.
+    void WriteExact(const void* buffer, size_t count);
+    void Close();
+
+private:
+    TBinaryFile(int descriptor, std::string path);
+    int m_descriptor = -1;
+    std::string m_path;
+};
+
+// Reads a whole file; raises EInOutError when it cannot be opened or read.
+[[nodiscard]] std::string ReadWholeFile(const std::string& path);
+
+// A text file read line by line; CR LF and LF both end a line. Reading past the end gives empty
+// lines.
+class TTextReader {
+public:
+    explicit TTextReader(const std::string& path);
+    [[nodiscard]] std::string ReadLine();
+    [[nodiscard]] bool Eof() const { return m_position >= m_text.size(); }
+
+private:
+    std::string m_text;
+    size_t m_position = 0;
+};
+
+// A text file written line by line with CR LF ends; the file is created or truncated at once
+// and written in full by Close().
+class TTextWriter {
+public:
+    explicit TTextWriter(const std::string& path);
+    void WriteLine(std::string_view line);
+    void Close();
+
+private:
+    TBinaryFile m_file;
+    std::string m_text;
+};
+
+// The running executable's full path.
+[[nodiscard]] std::string ExecutablePath();
+// The path without its folder.
+[[nodiscard]] std::string ExtractFileName(const std::string& path);
+// The folder of the path, with its trailing separator.
+[[nodiscard]] std::string ExtractFilePath(const std::string& path);
+// The path with the extension of its name replaced by ext (".ini"), or ext appended.
+[[nodiscard]] std::string ChangeFileExt(const std::string& path, const std::string& ext);

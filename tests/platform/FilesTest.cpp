@@ -1,0 +1,180 @@
+#include "Files.h"
+#include "Runtime.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+class FilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string folder = (std::filesystem::temp_directory_path() / "FilesTest.XXXXXX").string();
+        ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+        m_folder = folder;
+    }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+    [[nodiscard]] std::string PathOf(const std::string& name) const { return m_folder + "/" + name; }
+    std::string Write(const std::string& name, const std::string& content) const
+    {
+        const std::string path = PathOf(name);
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    static std::string Content(const std::string& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    std::string m_folder;
+};
+
+TEST_F(FilesTest, FileExistsOnlyForFiles)
+{
+    std::filesystem::create_directory(PathOf("folder.d"));
+    EXPECT_TRUE(FileExists(Write("file", "x")));
+    EXPECT_TRUE(FileExists(Write("empty", "")));
+    EXPECT_FALSE(FileExists(PathOf("folder.d")));
+    EXPECT_FALSE(FileExists(PathOf("missing")));
+    EXPECT_FALSE(FileExists(""));
+}
+
+TEST_F(FilesTest, OpenExistingReadsAndWritesInPlace)
+{
+    const std::string path = Write("data", "0123456789");
+    TBinaryFile file = TBinaryFile::OpenExisting(path);
+    EXPECT_EQ(file.Size(), 10);
+    char head[4] = {};
+    file.ReadExact(head, 4);
+    EXPECT_EQ(std::string(head, 4), "0123");
+    file.WriteExact("ab", 2);
+    file.Close();
+    EXPECT_EQ(Content(path), "0123ab6789");
+
+    EXPECT_THROW((void)TBinaryFile::OpenExisting(PathOf("missing")), EInOutError);
+    EXPECT_THROW((void)TBinaryFile::OpenExisting(m_folder), EInOutError);
+}
+
+TEST_F(FilesTest, CreateTruncatesOrMakesTheFile)
+{
+    for (const std::string& path : {Write("old", "0123456789"), PathOf("new")}) {
+        SCOPED_TRACE(path);
+        TBinaryFile file = TBinaryFile::Create(path);
+        EXPECT_EQ(file.Size(), 0);
+        file.WriteExact("xyz", 3);
+        file.Close();
+        EXPECT_EQ(Content(path), "xyz");
+    }
+}
+
+TEST_F(FilesTest, ReadOnlyFileIsRefusedAndKept)
+{
+    const std::string path = Write("read-only", "0123456789");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_THROW((void)TBinaryFile::OpenExisting(path), EInOutError);
+    EXPECT_THROW((void)TBinaryFile::Create(path), EInOutError);
+    EXPECT_EQ(Content(path), "0123456789");
+}
+
+TEST_F(FilesTest, ShortTransfersAreInOutErrors)
+{
+    TBinaryFile file = TBinaryFile::OpenExisting(Write("data", "0123"));
+    char bytes[8] = {};
+    try {
+        file.ReadExact(bytes, sizeof bytes);
+        ADD_FAILURE() << "a short read passed";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.ErrorCode(), ShortReadError);
+    }
+    EXPECT_EQ(std::string(bytes, 4), "0123");
+    EXPECT_EQ(file.Read(bytes, sizeof bytes), 0U);
+
+    if (!FileExists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    TBinaryFile full = TBinaryFile::OpenExisting("/dev/full");
+    EXPECT_THROW(full.WriteExact("x", 1), EInOutError);
+}
+
+TEST_F(FilesTest, TextReaderTakesBothLineEndsAndGivesEmptyLinesPastTheEnd)
+{
+    struct TCase {
+        const char* content;
+        std::vector<std::string> lines;
+    };
+    const TCase cases[] = {
+        {"one\r\ntwo\nthree", {"one", "two", "three"}},
+        {"one\r\n\r\nthree\r\n", {"one", "", "three"}},
+        {"\n", {""}},
+        {"", {}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.content);
+        TTextReader reader(Write("text", c.content));
+        for (const std::string& line : c.lines) {
+            EXPECT_FALSE(reader.Eof());
+            EXPECT_EQ(reader.ReadLine(), line);
+        }
+        EXPECT_TRUE(reader.Eof());
+        EXPECT_EQ(reader.ReadLine(), "");
+        EXPECT_EQ(reader.ReadLine(), "");
+    }
+    EXPECT_THROW(TTextReader(PathOf("missing")), EInOutError);
+}
+
+TEST_F(FilesTest, TextWriterEndsEveryLineWithCrLf)
+{
+    const std::string path = Write("text", "old content that is longer");
+    TTextWriter writer(path);
+    writer.WriteLine("first");
+    writer.WriteLine("");
+    writer.WriteLine("third");
+    writer.Close();
+    EXPECT_EQ(Content(path), "first\r\n\r\nthird\r\n");
+}
+
+TEST(FileNames, SplitAndChangeTheExtension)
+{
+    struct TCase {
+        const char* path;
+        const char* name;
+        const char* folder;
+        const char* withIni;
+    };
+    const TCase cases[] = {
+        {"/opt/tool/Byteloom", "Byteloom", "/opt/tool/", "/opt/tool/Byteloom.ini"},
+        {"/opt/tool/Byteloom.exe", "Byteloom.exe", "/opt/tool/", "/opt/tool/Byteloom.ini"},
+        {"/opt/tool.d/Byteloom", "Byteloom", "/opt/tool.d/", "/opt/tool.d/Byteloom.ini"},
+        {"/opt/tool.d/data.tar.gz", "data.tar.gz", "/opt/tool.d/", "/opt/tool.d/data.tar.ini"},
+        {"Byteloom", "Byteloom", "", "Byteloom.ini"},
+        {"name.", "name.", "", "name.ini"},
+        {"/opt/tool/", "", "/opt/tool/", "/opt/tool/.ini"},
+        {"/", "", "/", "/.ini"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(ExtractFileName(c.path), c.name);
+        EXPECT_EQ(ExtractFilePath(c.path), c.folder);
+        EXPECT_EQ(ChangeFileExt(c.path, ".ini"), c.withIni);
+    }
+}
+
+TEST(ExecutablePath, NamesThisTestProgram)
+{
+    const std::string path = ExecutablePath();
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(ExtractFileName(path), "PlatformTests");
+}
+
+} // namespace
