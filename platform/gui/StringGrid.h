@@ -36,6 +36,7 @@ public:
     void SetFixedCols(int count);
     [[nodiscard]] int FixedRows() const;
     void SetFixedRows(int count);
+    // A cell outside the grid raises ERangeError, as do column widths outside it.
     [[nodiscard]] const std::string& Cell(int col, int row) const;
     // Setting the cell that the in-place editor shows updates the editor's text as well.
     void SetCell(int col, int row, std::string text);
@@ -65,7 +66,8 @@ public:
     [[nodiscard]] int Col() const;
     [[nodiscard]] int Row() const;
     // Each move raises OnSelectCell first and happens only when it allows; a cell in a fixed
-    // row or column is never selected. The grid scrolls so that the selected cell is visible.
+    // row or column is never selected (asking for one raises ERangeError). Asking for the cell
+    // already selected raises no event. The grid scrolls so that the selected cell is visible.
     void SetCol(int col);
     void SetRow(int row);
     void SetColRow(int col, int row);
@@ -85,8 +87,8 @@ public:
 
     // ---- In-place editor
     // The editor opens on the selected cell (typing a character that OnKeyPress lets through,
-    // F2, or a double click, when editing is on and the cell is selectable). It first raises
-    // OnGetEditText, then shows that text. Every edit is written to the cell at once, so the
+    // F2, Enter, or a double click, when editing is on and the cell is selectable). It first
+    // raises OnGetEditText, then shows that text. Every edit is written to the cell at once, so the
     // cell holds the typed text; when the selection moves, OnSelectCell runs first (it may
     // rewrite the cell being left) and the editor then closes without writing again. Esc
     // closes it and restores the text the cell had when it opened. Enter, unless OnKeyPress
@@ -96,7 +98,8 @@ public:
     // The editor widget, or nullptr before the editor was first opened.
     [[nodiscard]] QLineEdit* InplaceEditor() const;
     // The most bytes the editor takes, counting one byte for a character up to U+00FF and the
-    // UTF-8 length of any other; 0 sets no limit. Applies to the editor as it is now open.
+    // UTF-8 length of any other; 0 sets no limit. Applies to the editor as it is now open; each
+    // opening starts without a limit, so OnGetEditText is the place to set it.
     void SetEditorByteLimit(int limit);
 
     void SetPopupMenu(QMenu* menu);
@@ -130,9 +133,11 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

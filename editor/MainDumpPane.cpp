@@ -1,0 +1,209 @@
+// The dump side of a pane: its grid's cells, the cursor that follows the selection, the dump
+// popup's kind, and the file commands that fill a pane and write it back.
+#include "MainUnit.h"
+
+#include "DataUnit.h"
+#include "Files.h"
+#include "Runtime.h"
+#include "TextCodec.h"
+
+#include <QApplication>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int BytesPerRow = 16;
+
+// An address as the dump shows it: at least 6 upper-case hexadecimal digits. Written by hand
+// because a full pane needs 65,536 of them at once.
+std::string AddressText(int32_t address)
+{
+    if (address < 0 || address > 0xFFFFFF)
+        return IntToHex(address, 6);
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    std::string text(6, '0');
+    for (int i = 5; i >= 0; --i, address >>= 4)
+        text[i] = Digits[address & 0xF];
+    return text;
+}
+
+// Writes the cells of the bytes first..last, first being the start of a row, as the dump shows
+// them; a row that the data ends inside gets its text and empty cells behind the last byte.
+void WriteDumpBytes(TStringGrid* grid, const uint8_t* data, int32_t first, int32_t last)
+{
+    std::string text;
+    for (int32_t i = first; i <= last; ++i) {
+        const int column = i % BytesPerRow;
+        const int row = i / BytesPerRow + 1;
+        const uint8_t byte = data[i];
+        if (column == 0) {
+            grid->SetCell(0, row, AddressText(i));
+            text.reserve(2 * BytesPerRow);
+        }
+        if (column < BytesPerRow - 1) {
+            AppendByteAsUtf8(text, static_cast<unsigned char>(DumpChar[byte]));
+        } else {
+            AppendByteAsUtf8(text, static_cast<unsigned char>(DumpCharLast[byte]));
+            grid->SetCell(1, row, std::move(text));
+            text = std::string();
+        }
+        grid->SetCell(column + 2, row, HexText[byte]);
+    }
+    if (last < first || last % BytesPerRow == BytesPerRow - 1)
+        return;
+    const int row = last / BytesPerRow + 1;
+    grid->SetCell(1, row, std::move(text));
+    for (int column = last % BytesPerRow + 1; column < BytesPerRow; ++column)
+        grid->SetCell(column + 2, row, std::string());
+}
+
+// Keeps the grid's drawing suspended and the hourglass on it for the length of a fill.
+class TBulkFill {
+public:
+    explicit TBulkFill(TStringGrid* grid) : m_grid(grid)
+    {
+        m_grid->setCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents();
+        m_grid->BeginUpdate();
+    }
+    ~TBulkFill()
+    {
+        m_grid->EndUpdate();
+        m_grid->viewport()->repaint();
+        m_grid->unsetCursor();
+    }
+    TBulkFill(const TBulkFill&) = delete;
+    TBulkFill& operator=(const TBulkFill&) = delete;
+
+private:
+    TStringGrid* m_grid;
+};
+
+} // namespace
+
+void TMainForm::SetCaptionFromPane(int pane)
+{
+    setWindowTitle(QString::fromStdString("Byteloom - " + ExtractFileName(DataFileName[pane])));
+}
+
+void TMainForm::FillDumpGrid()
+{
+    const int p = ActivePane;
+    const int32_t n = DataSize[p];
+    TStringGrid* grid = DumpGrid(p);
+    SetCaptionFromPane(p);
+    {
+        TBulkFill fill(grid);
+        grid->SetRowCount((n - 1) / BytesPerRow + 2);
+        if (n == 0) {
+            for (int column = 1; column < grid->ColCount(); ++column)
+                grid->SetCell(column, 1, std::string());
+        } else {
+            WriteDumpBytes(grid, DataBuffer[p].data(), 0, n - 1);
+        }
+        TStatusBar* bar = DumpBar(p);
+        bar->SetPanelText(0, AddressText(CursorAddress[p]));
+        bar->SetPanelText(1, "000000-" + AddressText(n - 1));
+        bar->SetPanelText(2, std::to_string(n) + "bytes");
+        bar->SetPanelText(3, ExtractFileName(DataFileName[p]));
+        grid->SetColRow(2, 1);
+        grid->SetTopRow(1);
+    }
+    FillStyleGrids(false);
+}
+
+void TMainForm::RefreshDumpRows(int32_t address, int32_t count)
+{
+    const int p = ActivePane;
+    const int64_t first = std::max<int64_t>(0, int64_t{address} / BytesPerRow * BytesPerRow);
+    const int64_t last = std::min<int64_t>((int64_t{address} + count) / BytesPerRow * BytesPerRow + BytesPerRow - 1,
+                                           int64_t{DataSize[p]} - 1);
+    if (first > last)
+        return;
+    WriteDumpBytes(DumpGrid(p), DataBuffer[p].data(), static_cast<int32_t>(first), static_cast<int32_t>(last));
+}
+
+void TMainForm::DumpGridCursorMoved()
+{
+    const int p = ActivePane;
+    const TStringGrid* grid = DumpGrid(p);
+    CursorAddress[p] = (grid->Row() - 1) * BytesPerRow + (grid->Col() - 2);
+    DumpBar(p)->SetPanelText(0, AddressText(CursorAddress[p]));
+    FillStyleGrids(false);
+}
+
+void TMainForm::DumpGridKeyUp(TStringGrid* sender, int& key, Qt::KeyboardModifiers shift)
+{
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (shift & Qt::ShiftModifier)) {
+        key = 0;
+        DumpGridDblClick(sender);
+        return;
+    }
+    DumpGridCursorMoved();
+}
+
+void TMainForm::DumpGridMouseUp(TStringGrid*, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    DumpGridCursorMoved();
+}
+
+void TMainForm::DumpGridMouseWheelUp(TStringGrid* sender, bool up, Qt::KeyboardModifiers, bool& handled)
+{
+    // The notch's move is made here rather than by the grid afterwards, so that the cursor can
+    // follow it at once.
+    const int row = std::clamp(sender->Row() + (up ? -1 : 1), sender->FixedRows(), sender->RowCount() - 1);
+    sender->SetRow(row);
+    handled = true;
+    DumpGridCursorMoved();
+}
+
+void TMainForm::DumpGridDblClick(TStringGrid*) {}
+
+void TMainForm::pmKindClick(TMenuItem* sender)
+{
+    sender->SetChecked(true);
+    PopupMenu1->SetTag(sender->Tag());
+}
+
+void TMainForm::LoadIntoPane(int pane, const std::string& fileName)
+{
+    // A load that fails part-way leaves the pane naming a file whose bytes it does not hold.
+    const bool held = m_holdsFile[pane];
+    m_holdsFile[pane] = false;
+    m_holdsFile[pane] = LoadDataFile(pane, fileName) || held;
+}
+
+void TMainForm::mOpenClick(TMenuItem*)
+{
+    const int p = ActivePane;
+    OpenDialog1->SetFileName(DataFileName[p]);
+    if (!OpenDialog1->Execute())
+        return;
+    LoadIntoPane(p, OpenDialog1->FileName());
+    FillDumpGrid();
+}
+
+void TMainForm::mSaveClick(TMenuItem*)
+{
+    const int p = ActivePane;
+    if (m_holdsFile[p])
+        SaveDataFile(p, DataFileName[p]);
+}
+
+void TMainForm::mSaveAsClick(TMenuItem*)
+{
+    const int p = ActivePane;
+    SaveDialog1->SetFileName(DataFileName[p]);
+    if (!SaveDialog1->Execute())
+        return;
+    SaveDataFile(p, SaveDialog1->FileName());
+    m_holdsFile[p] = true;
+    SetCaptionFromPane(p);
+}
+
+void TMainForm::WMDropFiles(const std::string& path)
+{
+    LoadIntoPane(ActivePane, path);
+    FillDumpGrid();
+}

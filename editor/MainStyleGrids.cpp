@@ -1,0 +1,167 @@
+// The style grids: the current style laid over each pane's bytes at the pane's cursor, and the
+// value entry in them.
+#include "MainUnit.h"
+
+#include "DataUnit.h"
+#include "Files.h"
+#include "Runtime.h"
+#include "TextCodec.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ValueColumn = 4;
+
+TStyle& Current(int32_t currentStyle)
+{
+    CheckRange(currentStyle, 0, StyleCount - 1);
+    return StyleGroup[currentStyle];
+}
+
+// A style group file may give LastRow any value; the grids show at most the 200 fields there are.
+int ShownLastRow(const TStyle& style)
+{
+    return std::clamp<int>(style.LastRow, 0, RowCount - 1);
+}
+
+// The field of a grid row, checked against the fields there are.
+int FieldOfRow(int row)
+{
+    CheckRange(row - 1, 0, RowCount - 1);
+    return row - 1;
+}
+
+std::string ValueCellText(int pane, int32_t address, int kind, int32_t count)
+{
+    std::string kindText;
+    std::string valueText;
+    PaneValueToText(pane, address, kind, count, kindText, valueText);
+    return BytesToDisplayUtf8(valueText);
+}
+
+bool PassesKindFilter(int kind, QChar key)
+{
+    const char16_t c = key.unicode();
+    const bool digit = c >= u'0' && c <= u'9';
+    switch (kind) {
+    case vkBinary:
+        return c == u'0' || c == u'1';
+    case vkHex:
+        return digit || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+    case vkByte:
+    case vkWord:
+    case vkLongWord:
+        return digit;
+    case vkShortInt:
+    case vkSmallInt:
+    case vkLongInt:
+    case vkInt64:
+        return digit || c == u'-';
+    case vkChars:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TMainForm::FillStyleGrids(bool both)
+{
+    const TStyle& style = Current(CurrentStyle);
+    pmNewName->setText(QString::fromStdString(style.StyleName.Text()));
+    pmOffsetAddress->setText(QString::fromStdString(IntToHex(style.OffsetAddress, 6)));
+    pmOffsetAddress->SetChecked(style.UseOffset != 0);
+    if (ActivePane == 0 || both)
+        FillStyleGrid(0);
+    if (ActivePane == 1 || both)
+        FillStyleGrid(1);
+}
+
+void TMainForm::FillStyleGrid(int pane)
+{
+    const TStyle& style = Current(CurrentStyle);
+    TStringGrid* grid = StyleGrid(pane);
+    const int lastRow = ShownLastRow(style);
+    grid->SetRowCount(lastRow + 2);
+    int32_t address = CursorAddress[pane];
+    if (style.UseOffset != 0)
+        address = CheckedAdd(address, style.OffsetAddress);
+    for (int i = 0; i <= lastRow; ++i) {
+        std::string kindText;
+        std::string valueText;
+        PaneValueToText(pane, address, style.RowKind[i], style.RowSize[i], kindText, valueText);
+        grid->SetCell(0, i + 1, std::to_string(i));
+        grid->SetCell(1, i + 1, IntToHex(address, 6));
+        grid->SetCell(2, i + 1, std::move(kindText));
+        grid->SetCell(3, i + 1, style.RowComment[i].Text());
+        grid->SetCell(ValueColumn, i + 1, BytesToDisplayUtf8(valueText));
+        address = CheckedAdd(address, style.RowSize[i]);
+    }
+    TStatusBar* bar = StyleBar(pane);
+    bar->SetPanelText(0, std::to_string(style.TotalSize) + "bytes");
+    bar->SetPanelText(1, style.StyleName.Text());
+    bar->SetPanelText(2, ChangeFileExt(ExtractFileName(StyleGroupFileName), ""));
+}
+
+void TMainForm::StyleGridKeyPress(TStringGrid* sender, QChar& key)
+{
+    if (key == u'\b')
+        return;
+    const int p = ActivePane;
+    if (CursorAddress[p] >= DataSize[p]) {
+        key = QChar();
+        return;
+    }
+    const TStyle& style = Current(CurrentStyle);
+    const int row = sender->Row();
+    const int i = FieldOfRow(row);
+    if (key != u'\r') {
+        if (!PassesKindFilter(style.RowKind[i], key))
+            key = QChar();
+        return;
+    }
+    const int32_t address = StyleRowAddress(CursorAddress[p], CurrentStyle, i);
+    // A refused text brings the parser's own message and leaves the bytes; the cell then shows
+    // what the data holds either way.
+    TextToPaneValue(p, address, style.RowKind[i], style.RowSize[i], DisplayUtf8ToBytes(sender->Cell(ValueColumn, row)));
+    RefreshDumpRows(address, style.RowSize[i]);
+    sender->SetCell(ValueColumn, row, ValueCellText(p, address, style.RowKind[i], style.RowSize[i]));
+    key = QChar();
+}
+
+void TMainForm::StyleGridSelectCell(TStringGrid* sender, int, int, bool&)
+{
+    const int row = sender->Row();
+    if (sender->Col() != ValueColumn || row <= 0 || row >= sender->RowCount())
+        return;
+    const int p = ActivePane;
+    const TStyle& style = Current(CurrentStyle);
+    const int i = FieldOfRow(row);
+    sender->SetCell(ValueColumn, row,
+                    ValueCellText(p, StyleRowAddress(CursorAddress[p], CurrentStyle, i), style.RowKind[i],
+                                  style.RowSize[i]));
+}
+
+void TMainForm::StyleGridGetEditText(TStringGrid* sender, int col, int row, QString&)
+{
+    if (col != ValueColumn || row <= 0)
+        return;
+    const TStyle& style = Current(CurrentStyle);
+    const int i = FieldOfRow(row);
+    const int kind = style.RowKind[i];
+    const int32_t limit = kind <= vkInt64 ? KindMaxLength[kind] : style.RowSize[i];
+    // No limit of our own for 0, and none for a size that a damaged style file made negative.
+    sender->SetEditorByteLimit(std::max<int32_t>(limit, 0));
+}
+
+void TMainForm::StyleGridMouseDown(TStringGrid* sender, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    int col = 0;
+    int row = 0;
+    if (!sender->MouseToCell(x, y, col, row) || row <= 0 || col >= ValueColumn)
+        return;
+    sender->SetCol(ValueColumn);
+    sender->SetRow(row);
+}

@@ -1,0 +1,213 @@
+#pragma once
+// Byteloom's main window: two panes, each a dump grid and a style grid with their status bars
+// (pane a above; pane b, the auxiliary pane, below and hidden at start), the main menu, the two
+// popup menus and the common dialogs. The components, ActivePane and CurrentStyle keep the names
+// by which the dialogs and the other commands of the window reach them.
+
+#include "CommonDialogs.h"
+#include "Form.h"
+#include "MenuItem.h"
+#include "Panel.h"
+#include "PopupMenu.h"
+#include "Splitter.h"
+#include "StatusBar.h"
+#include "StringGrid.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <cstdint>
+#include <string>
+
+class TFileDropTarget;
+
+class TMainForm : public TForm {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- Components
+    TFileDialog* OpenDialog1 = nullptr;
+    TFileDialog* SaveDialog1 = nullptr;
+    TFileDialog* OpenDialog2 = nullptr;
+    TFileDialog* SaveDialog2 = nullptr;
+    TFileDialog* SaveDialog3 = nullptr;
+    TColorDialog* ColorDialog1 = nullptr;
+    TFontDialog* FontDialog1 = nullptr;
+    TSplitter* Splitter1 = nullptr;
+    TPanel* aPanel1 = nullptr;
+    TPanel* aDumpPanel = nullptr;
+    TStringGrid* aDumpGrid = nullptr;
+    TStatusBar* aDumpBar = nullptr;
+    TPanel* aStylePanel = nullptr;
+    TStringGrid* aStyleGrid = nullptr;
+    TStatusBar* aStyleBar = nullptr;
+    TSplitter* aSplitter1 = nullptr;
+    TPanel* bPanel1 = nullptr;
+    TPanel* bDumpPanel = nullptr;
+    TStringGrid* bDumpGrid = nullptr;
+    TStatusBar* bDumpBar = nullptr;
+    TPanel* bStylePanel = nullptr;
+    TStringGrid* bStyleGrid = nullptr;
+    TStatusBar* bStyleBar = nullptr;
+    TSplitter* bSplitter1 = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* mFile = nullptr;
+    TMenuItem* mOpen = nullptr;
+    TMenuItem* mSave = nullptr;
+    TMenuItem* mSaveAs = nullptr;
+    TMenuItem* mSaveTextFile = nullptr;
+    TMenuItem* mBar0 = nullptr;
+    TMenuItem* mDoubleWindow = nullptr;
+    TMenuItem* mChangeWindow = nullptr;
+    TMenuItem* mBar01 = nullptr;
+    TMenuItem* mExit = nullptr;
+    QMenu* mStyle = nullptr;
+    TMenuItem* mStyleGroupRead = nullptr;
+    TMenuItem* mStyleGroupSave = nullptr;
+    TMenuItem* mStyleGroupNew = nullptr;
+    TMenuItem* mBar1 = nullptr;
+    TMenuItem* mStyleAdd = nullptr;
+    TMenuItem* mStyleDelete = nullptr;
+    TMenuItem* mBar11 = nullptr;
+    TMenuItem* mDummyMenu = nullptr;
+    QMenu* mSearch = nullptr;
+    TMenuItem* mSearch1 = nullptr;
+    TMenuItem* mFrontSearch = nullptr;
+    TMenuItem* mNextSearch = nullptr;
+    TMenuItem* mFrontCompared = nullptr;
+    TMenuItem* mNextCompared = nullptr;
+    QMenu* mJump = nullptr;
+    TMenuItem* mMoveToZero = nullptr;
+    TMenuItem* mMoveToEnd = nullptr;
+    TMenuItem* mMoveToUser = nullptr;
+    TMenuItem* mMoveToFront = nullptr;
+    TMenuItem* mMoveToNext = nullptr;
+    TMenuItem* mSameAddress = nullptr;
+    QMenu* mTools = nullptr;
+    TMenuItem* mTrawlbox = nullptr;
+    QMenu* mOption = nullptr;
+    TMenuItem* mDumpColor = nullptr;
+    TMenuItem* mDumpFont = nullptr;
+    TMenuItem* mStyleColor = nullptr;
+    TMenuItem* mStyleFont = nullptr;
+    TMenuItem* mBackColor = nullptr;
+    TMenuItem* mBar3 = nullptr;
+    TMenuItem* mShowDump = nullptr;
+    TMenuItem* mShowStyle = nullptr;
+    TMenuItem* mShowHint = nullptr;
+    TMenuItem* mBar31 = nullptr;
+    TMenuItem* mDocument = nullptr;
+    TMenuItem* mAbout = nullptr;
+    TMenuItem* mBar2 = nullptr;
+    TMenuItem* mBar21 = nullptr;
+    TMenuItem* mBar32 = nullptr;
+    TPopupMenu* PopupMenu1 = nullptr;
+    TMenuItem* pmBinary = nullptr;
+    TMenuItem* pmHex = nullptr;
+    TMenuItem* pmByte = nullptr;
+    TMenuItem* pmShortInt = nullptr;
+    TMenuItem* pmWord = nullptr;
+    TMenuItem* pmSmallInt = nullptr;
+    TMenuItem* pmLongWord = nullptr;
+    TMenuItem* pmLongInt = nullptr;
+    TMenuItem* pmInt64 = nullptr;
+    TMenuItem* pmChar = nullptr;
+    TMenuItem* pmChar2 = nullptr;
+    TPopupMenu* PopupMenu2 = nullptr;
+    QMenu* pmEdit = nullptr;
+    TMenuItem* pmAddition = nullptr;
+    TMenuItem* pmDelete = nullptr;
+    TMenuItem* pmClear = nullptr;
+    QMenu* pmName = nullptr;
+    TMenuItem* pmNewName = nullptr;
+    TMenuItem* pmJumpOffset1 = nullptr;
+    TMenuItem* pmJump0address = nullptr;
+    QMenu* pmOffset = nullptr;
+    TMenuItem* pmSetOffset = nullptr;
+    TMenuItem* pmOffsetAddress = nullptr;
+    TMenuItem* pmLock = nullptr;
+    TMenuItem* pmBar1 = nullptr;
+    TMenuItem* pmComment = nullptr;
+    TMenuItem* pmHint = nullptr;
+    TMenuItem* pmBar2 = nullptr;
+    TMenuItem* pmNone1 = nullptr;
+    TMenuItem* pmBinary1 = nullptr;
+    TMenuItem* pmHex1 = nullptr;
+    TMenuItem* pmByte1 = nullptr;
+    TMenuItem* pmShortInt1 = nullptr;
+    TMenuItem* pmWord1 = nullptr;
+    TMenuItem* pmSmallint1 = nullptr;
+    TMenuItem* pmLongWord1 = nullptr;
+    TMenuItem* pmLongInt1 = nullptr;
+    TMenuItem* pmInt641 = nullptr;
+    TMenuItem* pmChar1 = nullptr;
+    TMenuItem* pmSpace1 = nullptr;
+
+    // ---- Where the commands act
+    // 0 = pane a, 1 = pane b; follows the grid that last received the focus.
+    uint8_t ActivePane = 0;
+    // The slot of StyleGroup that both style grids show.
+    int32_t CurrentStyle = 0;
+
+    [[nodiscard]] TStringGrid* DumpGrid(int pane) const { return pane == 0 ? aDumpGrid : bDumpGrid; }
+    [[nodiscard]] TStringGrid* StyleGrid(int pane) const { return pane == 0 ? aStyleGrid : bStyleGrid; }
+    [[nodiscard]] TStatusBar* DumpBar(int pane) const { return pane == 0 ? aDumpBar : bDumpBar; }
+    [[nodiscard]] TStatusBar* StyleBar(int pane) const { return pane == 0 ? aStyleBar : bStyleBar; }
+
+    // ---- Start, close, panes
+    void FormCreate(TForm* sender);
+    void FormClose(TForm* sender);
+    void mExitClick(TMenuItem* sender);
+    void DumpGridEnter(TStringGrid* sender);
+    void mDoubleWindowClick(TMenuItem* sender);
+    void mChangeWindowClick(TMenuItem* sender);
+    void Splitter1Moved(TSplitter* sender);
+    // Paints the four grids: the active pane's in the dump and style colours, the other's in
+    // the background colour.
+    void ColourGridsByActivePane();
+
+    // ---- Dump pane and file commands
+    void FillDumpGrid();
+    void RefreshDumpRows(int32_t address, int32_t count);
+    void DumpGridCursorMoved();
+    void DumpGridKeyUp(TStringGrid* sender, int& key, Qt::KeyboardModifiers shift);
+    void DumpGridMouseUp(TStringGrid* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void DumpGridMouseWheelUp(TStringGrid* sender, bool up, Qt::KeyboardModifiers shift, bool& handled);
+    // Opens the in-place value editor at the cursor; it does nothing until that editor exists.
+    void DumpGridDblClick(TStringGrid* sender);
+    void pmKindClick(TMenuItem* sender);
+    void mOpenClick(TMenuItem* sender);
+    void mSaveClick(TMenuItem* sender);
+    void mSaveAsClick(TMenuItem* sender);
+    void WMDropFiles(const std::string& path);
+
+    // ---- Style grids and value entry
+    void FillStyleGrids(bool both);
+    void StyleGridKeyPress(TStringGrid* sender, QChar& key);
+    void StyleGridSelectCell(TStringGrid* sender, int col, int row, bool& canSelect);
+    void StyleGridGetEditText(TStringGrid* sender, int col, int row, QString& value);
+    void StyleGridMouseDown(TStringGrid* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+private:
+    void BuildPanes();
+    void BuildPane(int pane);
+    void BuildMainMenu();
+    void BuildPopupMenus();
+    void BuildDialogs();
+    void BindGridEvents();
+    void SetCaptionFromPane(int pane);
+    void LoadIntoPane(int pane, const std::string& fileName);
+    void FillStyleGrid(int pane);
+
+    // Whether the pane's bytes are those of the file it names: true after a load or a save of
+    // this run. Save writes only such a pane, so that a name kept from the last run never gets
+    // overwritten by an empty pane.
+    bool m_holdsFile[2] = {false, false};
+    TFileDropTarget* m_dropTarget = nullptr;
+};
+
+// The one main window, for the dialogs; set while it exists.
+extern TMainForm* MainForm;

@@ -1,0 +1,72 @@
+#include "Form.h"
+
+#include "Messages.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+
+TOwnerRect OwnerRectOf(const QWidget* window)
+{
+    return {window->x(), window->y(), window->x() + window->width(), window->y() + window->height()};
+}
+
+void CentreInOwnerRect(QWidget* window, TOwnerRect rect)
+{
+    if (rect.Left == 0 && rect.Top == 0 && rect.Right == 0 && rect.Bottom == 0) {
+        const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+        const QSize size = screen ? screen->size() : QSize();
+        rect = {0, 0, size.width(), size.height()};
+    }
+    // Integer division truncates toward zero, as the placement rule wants.
+    window->move(rect.Left + (rect.Right - rect.Left - window->width()) / 2,
+                 rect.Top + (rect.Bottom - rect.Top - window->height()) / 2);
+}
+
+TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+void TForm::Created()
+{
+    if (OnCreate)
+        RunHandler([this] { OnCreate(this); });
+}
+
+int TForm::ShowModal()
+{
+    m_modalResult = mrNone;
+    const Qt::WindowModality modality = windowModality();
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    show();
+    if (m_modalResult == mrNone)
+        loop.exec(QEventLoop::DialogExec);
+    m_modalLoop = nullptr;
+    hide();
+    setWindowModality(modality);
+    return m_modalResult;
+}
+
+void TForm::SetModalResult(int result)
+{
+    m_modalResult = result;
+    if (result != mrNone && m_modalLoop)
+        m_modalLoop->quit();
+}
+
+void TForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (OnShow && !event->spontaneous())
+        RunHandler([this] { OnShow(this); });
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    if (OnClose)
+        RunHandler([this] { OnClose(this); });
+    event->accept();
+    if (m_modalLoop && m_modalResult == mrNone)
+        SetModalResult(mrCancel);
+}

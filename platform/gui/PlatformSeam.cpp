@@ -1,0 +1,151 @@
+#include "PlatformSeam.h"
+
+#include "FontChoiceDialog.h"
+#include "Messages.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+#include <utility>
+
+namespace {
+
+TPlatformSeam& RealSeam()
+{
+    static TPlatformSeam seam;
+    return seam;
+}
+
+TPlatformSeam*& CurrentSeam()
+{
+    static TPlatformSeam* seam = &RealSeam();
+    return seam;
+}
+
+// Message texts break lines with LF CR; a label wants LF alone.
+QString BoxText(const std::string& text)
+{
+    QString result = QString::fromStdString(text);
+    result.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return result;
+}
+
+QStringList NameFilters(const QString& filter)
+{
+    if (filter.isEmpty())
+        return {};
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString patterns = i + 1 < parts.size() ? parts[i + 1] : QStringLiteral("*");
+        result << QStringLiteral("%1 (%2)").arg(parts[i], QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')));
+    }
+    return result;
+}
+
+bool ExecuteFileDialog(const TFileDialogSpec& spec, std::string& fileName, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(nullptr, spec.Title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(NameFilters(spec.Filter));
+    QString suffix = spec.DefaultExt;
+    if (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (!fileName.empty()) {
+        const QFileInfo proposed(QString::fromStdString(fileName));
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+} // namespace
+
+void TPlatformSeam::MessageBox(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), BoxText(text), QMessageBox::Ok);
+    box.exec();
+}
+
+void TPlatformSeam::ErrorBox(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), BoxText(text), QMessageBox::Ok);
+    box.exec();
+}
+
+bool TPlatformSeam::ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName)
+{
+    return ExecuteFileDialog(spec, fileName, QFileDialog::AcceptOpen);
+}
+
+bool TPlatformSeam::ExecuteSaveDialog(const TFileDialogSpec& spec, std::string& fileName)
+{
+    return ExecuteFileDialog(spec, fileName, QFileDialog::AcceptSave);
+}
+
+bool TPlatformSeam::ExecuteColorDialog(QColor& color)
+{
+    const QColor chosen = QColorDialog::getColor(color);
+    if (!chosen.isValid())
+        return false;
+    color = chosen;
+    return true;
+}
+
+bool TPlatformSeam::ExecuteFontDialog(QFont& font, QColor& textColor)
+{
+    TFontChoiceDialog dialog(font, textColor);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.ChosenFont();
+    textColor = dialog.ChosenColor();
+    return true;
+}
+
+bool TPlatformSeam::OpenDocument(const std::string& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+bool TPlatformSeam::StartProgram(const std::string& path)
+{
+    return QProcess::startDetached(QString::fromStdString(path), {});
+}
+
+TPlatformSeam& Platform()
+{
+    return *CurrentSeam();
+}
+
+TPlatformSeam* SetPlatformSeam(TPlatformSeam* seam)
+{
+    return std::exchange(CurrentSeam(), seam ? seam : &RealSeam());
+}
+
+void SetApplicationTitle(const QString& title)
+{
+    QCoreApplication::setApplicationName(title);
+}
+
+QString ApplicationTitle()
+{
+    return QCoreApplication::applicationName();
+}
+
+void InstallMessageBoxes()
+{
+    SetShowMessageHook([](const std::string& text) { Platform().MessageBox(text); });
+    SetErrorBoxHook([](const std::string& text) { Platform().ErrorBox(text); });
+}

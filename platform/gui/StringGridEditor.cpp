@@ -1,0 +1,226 @@
+// The grid's in-place editor: a line edit laid over the selected cell whose every edit lands in
+// the cell, and whose keys pass the grid's key-press event first.
+#include "StringGrid.h"
+
+#include "StringGridPrivate.h"
+
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <limits>
+
+int EditorByteCount(const QString& text)
+{
+    int bytes = 0;
+    for (const char32_t code : text.toUcs4())
+        bytes += code <= 0xFF ? 1 : code <= 0x7FF ? 2 : code <= 0xFFFF ? 3 : 4;
+    return bytes;
+}
+
+QValidator::State ByteLimitValidator::validate(QString& input, int&) const
+{
+    if (m_limit <= 0)
+        return Acceptable;
+    const int bytes = EditorByteCount(input);
+    return bytes <= m_limit || bytes <= m_acceptedBytes ? Acceptable : Invalid;
+}
+
+QLineEdit* TStringGrid::InplaceEditor() const
+{
+    return d->editor;
+}
+
+bool TStringGrid::EditorMode() const
+{
+    return d->editorOpen;
+}
+
+void TStringGrid::SetEditorMode(bool on)
+{
+    if (on)
+        d->openEditor();
+    else
+        d->closeEditor(false);
+}
+
+void TStringGrid::SetEditorByteLimit(int limit)
+{
+    if (d->validator)
+        d->validator->SetLimit(limit);
+}
+
+bool TStringGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (d->editor == nullptr || watched != d->editor)
+        return QAbstractScrollArea::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return d->editorKeyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease:
+        return d->editorKeyRelease(static_cast<QKeyEvent*>(event));
+    case QEvent::ShortcutOverride:
+        // Menu shortcuts win over the editor's own Ctrl and Alt keys.
+        if (static_cast<QKeyEvent*>(event)->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    case QEvent::InputMethod: {
+        // Composed text passes the key-press event character by character, as typed keys do.
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        QString passed;
+        for (QChar key : input->commitString()) {
+            if (key.isSurrogate())
+                continue;
+            if (!Fire(OnKeyPress, this, key))
+                return true;
+            if (!key.isNull())
+                passed += key;
+        }
+        if (passed != input->commitString())
+            input->setCommitString(passed, input->replacementStart(), input->replacementLength());
+        return false;
+    }
+    case QEvent::FocusIn:
+        d->focusEntered();
+        return false;
+    case QEvent::FocusOut:
+        d->focusLeft(static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TStringGrid::Private::ensureEditor()
+{
+    if (editor)
+        return;
+    editor = new QLineEdit(q->viewport());
+    editor->hide();
+    editor->setFrame(false);
+    editor->setMaxLength(std::numeric_limits<int>::max());
+    validator = new ByteLimitValidator(editor);
+    editor->setValidator(validator);
+    editor->installEventFilter(q);
+    QObject::connect(editor, &QLineEdit::textEdited, q, [this](const QString& text) { editorEdited(text); });
+    QObject::connect(editor, &QLineEdit::textChanged, q,
+                     [this](const QString& text) { validator->SetAcceptedText(text); });
+}
+
+void TStringGrid::Private::openEditor(QChar typed)
+{
+    if (!editing || editorOpen || !selectable(col, row))
+        return;
+    ensureEditor();
+    dragSelecting = false;
+    // Each opening starts without a limit; OnGetEditText may set one.
+    validator->SetLimit(0);
+    editCol = col;
+    editRow = row;
+    editOriginal = cells[index(col, row)];
+    QString value = QString::fromStdString(editOriginal);
+    if (!Fire(q->OnGetEditText, q, col, row, value) || col != editCol || row != editRow || !selectable(col, row))
+        return;
+    editorOpen = true;
+    editor->setFont(font);
+    QPalette colours = editor->palette();
+    colours.setColor(QPalette::Base, color);
+    colours.setColor(QPalette::Text, fontColor);
+    editor->setPalette(colours);
+    editor->setText(value);
+    placeEditor();
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+    editor->selectAll();
+    if (IsTextChar(typed)) {
+        editor->insert(QString(typed));
+        editorEdited(editor->text());
+    }
+}
+
+void TStringGrid::Private::closeEditor(bool restore)
+{
+    if (!editorOpen)
+        return;
+    editorOpen = false;
+    if (restore && inGrid(editCol, editRow))
+        cells[index(editCol, editRow)] = editOriginal;
+    if (editor->hasFocus())
+        q->setFocus(Qt::OtherFocusReason);
+    editor->hide();
+    updateCell(editCol, editRow);
+}
+
+void TStringGrid::Private::placeEditor()
+{
+    if (!editorOpen)
+        return;
+    const QRect cell = q->CellRect(editCol, editRow);
+    // Scrolled out of view, the editor waits outside the viewport, keeping its focus.
+    if (cell.isEmpty())
+        editor->setGeometry(-colWidths[editCol] - 1, -rowHeight - 1, colWidths[editCol], rowHeight);
+    else
+        editor->setGeometry(cell);
+}
+
+void TStringGrid::Private::editorEdited(const QString& text)
+{
+    if (editorOpen)
+        cells[index(editCol, editRow)] = text.toStdString();
+}
+
+bool TStringGrid::Private::editorKeyPress(QKeyEvent* event)
+{
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    const bool atStart = editor->cursorPosition() == 0 && !editor->hasSelectedText();
+    const bool atEnd = editor->cursorPosition() == editor->text().size() && !editor->hasSelectedText();
+    // Keys that leave the cell belong to the grid; the others move within the text.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return navigate(event);
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return control && navigate(event);
+    case Qt::Key_Left:
+        return atStart && navigate(event);
+    case Qt::Key_Right:
+        return atEnd && navigate(event);
+    default:
+        break;
+    }
+    const QChar typed = TypedChar(event);
+    if (typed.isNull())
+        return false;
+    QChar key = typed;
+    if (!Fire(q->OnKeyPress, q, key) || key.isNull())
+        return true;
+    if (key == u'\x1b') {
+        closeEditor(true);
+        return true;
+    }
+    if (key == u'\r') {
+        closeEditor(false);
+        return true;
+    }
+    if (key != typed && IsTextChar(key)) {
+        editor->insert(QString(key));
+        editorEdited(editor->text());
+        return true;
+    }
+    return false;
+}
+
+bool TStringGrid::Private::editorKeyRelease(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return false;
+    int key = event->key();
+    Fire(q->OnKeyUp, q, key, event->modifiers());
+    return key == 0;
+}

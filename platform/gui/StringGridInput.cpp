@@ -1,0 +1,305 @@
+// The grid's own keyboard, mouse, wheel and focus handling.
+#include "StringGrid.h"
+
+#include "StringGridPrivate.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int WheelNotch = 120;
+
+// Focus that leaves for a popup or another window and comes back is no new entry.
+bool PassingFocus(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+} // namespace
+
+QChar TypedChar(const QKeyEvent* event)
+{
+    const bool control = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        return control ? QChar() : QChar(u'\b');
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return control ? QChar() : QChar(u'\r');
+    case Qt::Key_Escape:
+        return QChar(u'\x1b');
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (control || text.size() != 1)
+        return {};
+    const QChar key = text.front();
+    if (key.isSurrogate() || key.category() == QChar::Other_Control)
+        return {};
+    return key;
+}
+
+// ---- Keys
+
+bool TStringGrid::Private::navigationTarget(const QKeyEvent* event, int& column, int& r)
+{
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    const int lastCol = colCount - 1;
+    const int lastRow = rowCount - 1;
+    column = col;
+    r = row;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        --r;
+        break;
+    case Qt::Key_Down:
+        ++r;
+        break;
+    case Qt::Key_Left:
+        --column;
+        break;
+    case Qt::Key_Right:
+        ++column;
+        break;
+    case Qt::Key_PageUp:
+        // The view moves by a page and the selection with it, keeping its place on screen.
+        setTopRow(topRow - pageRows());
+        r -= pageRows();
+        break;
+    case Qt::Key_PageDown:
+        setTopRow(topRow + pageRows());
+        r += pageRows();
+        break;
+    case Qt::Key_Home:
+        column = fixedCols;
+        if (control)
+            r = fixedRows;
+        break;
+    case Qt::Key_End:
+        column = lastCol;
+        if (control)
+            r = lastRow;
+        break;
+    default:
+        return false;
+    }
+    column = std::clamp(column, fixedCols, lastCol);
+    r = std::clamp(r, fixedRows, lastRow);
+    return true;
+}
+
+bool TStringGrid::Private::navigate(const QKeyEvent* event)
+{
+    int column = 0;
+    int r = 0;
+    if (!navigationTarget(event, column, r))
+        return false;
+    moveTo(column, r);
+    return true;
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    if (d->editorOpen) {
+        // A key the editor passed on (Ctrl alone, F6) goes on to the window; handing it back
+        // to the editor would bounce it between the two forever.
+        if (d->forwardingKey) {
+            event->ignore();
+            return;
+        }
+        // The editor sits on the selected cell; keys reaching the grid belong to it.
+        d->editor->setFocus(Qt::OtherFocusReason);
+        d->forwardingKey = true;
+        QCoreApplication::sendEvent(d->editor, event);
+        d->forwardingKey = false;
+        return;
+    }
+    if (d->navigate(event))
+        return;
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        d->openEditor();
+        return;
+    }
+    QChar key = TypedChar(event);
+    if (key.isNull()) {
+        event->ignore();
+        return;
+    }
+    if (!Fire(OnKeyPress, this, key) || key.isNull())
+        return;
+    if (IsTextChar(key))
+        d->openEditor(key);
+    else if (key == u'\r' && d->editing)
+        d->openEditor();
+    else if (key != u'\b')
+        event->ignore(); // Enter and Esc that the grid does not use go on to its window
+}
+
+void TStringGrid::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat()) {
+        event->ignore();
+        return;
+    }
+    int key = event->key();
+    Fire(OnKeyUp, this, key, event->modifiers());
+}
+
+// ---- Mouse and wheel
+
+void TStringGrid::Private::press(QMouseEvent* event, bool doubleClick)
+{
+    if (!q->hasFocus() && !(editor && editor->hasFocus()))
+        q->setFocus(Qt::MouseFocusReason);
+    const Qt::MouseButton button = event->button();
+    const QPoint pos = event->position().toPoint();
+    const bool left = button == Qt::LeftButton;
+    if (doubleClick && left && !Fire(q->OnDblClick, q))
+        return;
+    int column = 0;
+    int r = 0;
+    const bool onSelectable = q->MouseToCell(pos.x(), pos.y(), column, r) && selectable(column, r);
+    if (left && onSelectable) {
+        if (moveTo(column, r) == Move::Failed)
+            return;
+        dragSelecting = true;
+    }
+    if (!Fire(q->OnMouseDown, q, button, event->modifiers(), pos.x(), pos.y()))
+        return;
+    if (doubleClick && left && onSelectable && column == col && r == row)
+        openEditor();
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* event)
+{
+    d->press(event, false);
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    d->press(event, true);
+}
+
+void TStringGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    // Without range selection, dragging with the left button carries the selected cell along.
+    if (!d->dragSelecting || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint pos = event->position().toPoint();
+    int column = 0;
+    int r = 0;
+    if (MouseToCell(pos.x(), pos.y(), column, r) && d->selectable(column, r) &&
+        d->moveTo(column, r) == Private::Move::Failed)
+        d->dragSelecting = false;
+}
+
+void TStringGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    d->dragSelecting = false;
+    const QPoint pos = event->position().toPoint();
+    if (!Fire(OnMouseUp, this, event->button(), event->modifiers(), pos.x(), pos.y()))
+        return;
+    if (event->button() == Qt::RightButton)
+        d->showPopup(event->globalPosition().toPoint());
+}
+
+void TStringGrid::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    d->wheelRemainder += event->angleDelta().y();
+    while (std::abs(d->wheelRemainder) >= WheelNotch) {
+        const bool up = d->wheelRemainder > 0;
+        d->wheelRemainder -= up ? WheelNotch : -WheelNotch;
+        bool handled = false;
+        if (!Fire(OnMouseWheel, this, up, event->modifiers(), handled)) {
+            d->wheelRemainder = 0;
+            return;
+        }
+        if (handled)
+            continue;
+        const int r = up ? std::max(d->fixedRows, d->row - 1) : std::min(d->rowCount - 1, d->row + 1);
+        if (d->moveTo(d->col, r) == Private::Move::Failed) {
+            d->wheelRemainder = 0;
+            return;
+        }
+    }
+}
+
+// The mouse's menu comes from the right-button release; only the keyboard's menu key is left.
+void TStringGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Mouse)
+        return;
+    const QRect cell = CellRect(d->col, d->row);
+    const QPoint at = cell.isEmpty() ? viewport()->rect().center() : cell.bottomLeft();
+    d->showPopup(viewport()->mapToGlobal(at));
+}
+
+void TStringGrid::Private::showPopup(const QPoint& globalPos)
+{
+    if (popup)
+        popup->exec(globalPos);
+}
+
+void TStringGrid::SetPopupMenu(QMenu* menu)
+{
+    d->popup = menu;
+}
+
+QMenu* TStringGrid::PopupMenu() const
+{
+    return d->popup;
+}
+
+// ---- Focus: the grid and its editor count as one control, entered once.
+
+void TStringGrid::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    const bool fromEditor = d->focusWithin;
+    d->focusEntered();
+    if (!d->editorOpen)
+        return;
+    // While the editor is open the grid only hands the focus on: to the editor, or back past
+    // the grid when Shift+Tab leaves the editor.
+    if (fromEditor && event->reason() == Qt::BacktabFocusReason)
+        focusNextPrevChild(false);
+    else
+        d->editor->setFocus(Qt::OtherFocusReason);
+}
+
+void TStringGrid::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    d->focusLeft(event->reason());
+}
+
+void TStringGrid::Private::focusEntered()
+{
+    if (focusWithin)
+        return;
+    focusWithin = true;
+    Fire(q->OnEnter, q);
+}
+
+void TStringGrid::Private::focusLeft(Qt::FocusReason reason)
+{
+    if (PassingFocus(reason))
+        return;
+    const QWidget* now = QApplication::focusWidget();
+    if (now != q && (editor == nullptr || now != editor))
+        focusWithin = false;
+}

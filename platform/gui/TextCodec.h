@@ -1,0 +1,30 @@
+#pragma once
+// Bytes of the data shown as text map one byte to one character, U+0000..U+00FF, so that a value
+// shown and typed back unchanged gives the bytes it came from; a typed character above U+00FF
+// becomes its UTF-8 bytes. The user's own words (names, comments, paths) are UTF-8 throughout.
+// Grid cells and panel texts are UTF-8 strings, so the display forms here are UTF-8 too.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+// The bytes as characters, one each.
+[[nodiscard]] QString BytesToDisplay(std::string_view bytes);
+// Each character up to U+00FF as its byte, any other as its UTF-8 bytes.
+[[nodiscard]] std::string DisplayToBytes(const QString& text);
+
+// The same two maps with the display text in UTF-8.
+[[nodiscard]] std::string BytesToDisplayUtf8(std::string_view bytes);
+[[nodiscard]] std::string DisplayUtf8ToBytes(std::string_view utf8);
+
+// Appends the UTF-8 form of the character that stands for the byte.
+inline void AppendByteAsUtf8(std::string& out, unsigned char byte)
+{
+    if (byte < 0x80) {
+        out.push_back(static_cast<char>(byte));
+    } else {
+        out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+        out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+    }
+}

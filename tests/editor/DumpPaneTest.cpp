@@ -1,0 +1,227 @@
+#include "MainFormFixture.h"
+
+#include "TextCodec.h"
+
+#include <QWheelEvent>
+
+namespace {
+
+using DumpPane = MainFormTest;
+
+struct FillCase {
+    size_t size;
+    int rows;
+    const char* range;
+    const char* count;
+    const char* lastAddress;
+    int lastRowBytes;
+};
+
+TEST_F(DumpPane, fillsOneRowPerSixteenBytesAndEmptiesTheRest)
+{
+    const FillCase cases[] = {
+        {0, 2, "000000-FFFFFFFF", "0bytes", "000000", 0},
+        {16, 2, "000000-00000F", "16bytes", "000000", 16},
+        {17, 3, "000000-000010", "17bytes", "000010", 1},
+        {1048576, 65537, "000000-0FFFFF", "1048576bytes", "0FFFF0", 16},
+    };
+    // Larger first, so that every smaller file replaces one that filled more cells.
+    for (const FillCase& test : {cases[3], cases[2], cases[1], cases[0]}) {
+        SCOPED_TRACE(test.size);
+        const std::vector<uint8_t> bytes = Pattern(test.size);
+        const std::string path = Load(0, bytes, "file" + std::to_string(test.size) + ".bin");
+        TStringGrid* grid = form->aDumpGrid;
+        ASSERT_EQ(grid->RowCount(), test.rows);
+        const int last = test.rows - 1;
+        EXPECT_EQ(grid->Cell(0, last), test.lastAddress);
+        for (int c = 0; c < 16; ++c) {
+            const size_t address = static_cast<size_t>(last - 1) * 16 + c;
+            EXPECT_EQ(grid->Cell(c + 2, last), c < test.lastRowBytes ? HexText[bytes[address]] : "") << c;
+        }
+        EXPECT_EQ(QString::fromStdString(grid->Cell(1, last)).size(), test.lastRowBytes);
+        EXPECT_EQ(form->aDumpBar->PanelText(0), "000000");
+        EXPECT_EQ(form->aDumpBar->PanelText(1), test.range);
+        EXPECT_EQ(form->aDumpBar->PanelText(2), test.count);
+        EXPECT_EQ(form->aDumpBar->PanelText(3), "file" + std::to_string(test.size) + ".bin");
+        EXPECT_EQ(form->windowTitle().toStdString(), "Byteloom - file" + std::to_string(test.size) + ".bin");
+        EXPECT_EQ(grid->Col(), 2);
+        EXPECT_EQ(grid->Row(), 1);
+        EXPECT_EQ(grid->TopRow(), 1);
+    }
+}
+
+TEST_F(DumpPane, theTextColumnShowsEachByteAsOneCharacter)
+{
+    std::vector<uint8_t> bytes(32, 'A');
+    bytes[0] = 0x1F;
+    bytes[1] = 0x90;
+    bytes[2] = 0xEA;
+    bytes[3] = 0xE9;
+    bytes[15] = 0x90;
+    bytes[31] = 0xEA;
+    Load(0, bytes);
+    const QString row1 = QString::fromStdString(form->aDumpGrid->Cell(1, 1));
+    ASSERT_EQ(row1.size(), 16);
+    EXPECT_EQ(row1[0], QChar(u' '));
+    EXPECT_EQ(row1[1].unicode(), 0x90);
+    EXPECT_EQ(row1[2].unicode(), 0xEA);
+    EXPECT_EQ(row1[3].unicode(), 0xE9);
+    EXPECT_EQ(row1[15], QChar(u' ')) << "the sixteenth byte of a row takes the last-column table";
+    EXPECT_EQ(QString::fromStdString(form->aDumpGrid->Cell(1, 2)), QStringLiteral("AAAAAAAAAAAAAAA "));
+}
+
+TEST_F(DumpPane, theCursorFollowsKeysClicksAndTheWheel)
+{
+    Load(0, Pattern(40));
+    ShowWindow();
+    TStringGrid* grid = form->aDumpGrid;
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(CursorAddress[0], 1);
+    EXPECT_EQ(form->aDumpBar->PanelText(0), "000001");
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(CursorAddress[0], 17);
+    EXPECT_EQ(form->aStyleGrid->Cell(1, 1), "000011") << "the style is laid at the new cursor";
+
+    // Past the last byte: the empty cells can be chosen all the same.
+    Click(grid, 15, 3);
+    EXPECT_EQ(CursorAddress[0], 45);
+    EXPECT_EQ(form->aDumpBar->PanelText(0), "00002D");
+
+    QWheelEvent up(QPointF(50, 50), grid->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid->viewport(), &up);
+    EXPECT_EQ(grid->Row(), 2) << "one row a notch";
+    EXPECT_EQ(CursorAddress[0], 29);
+    EXPECT_EQ(form->aDumpBar->PanelText(0), "00001D");
+}
+
+TEST_F(DumpPane, shiftEnterIsKeptForTheValueEditorWhileOtherKeyReleasesTakeTheCursor)
+{
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers shift;
+        int keyAfter;
+        int32_t cursor;
+    };
+    const Case cases[] = {
+        {Qt::Key_Return, Qt::ShiftModifier, 0, 0},
+        {Qt::Key_Enter, Qt::ShiftModifier, 0, 0},
+        {Qt::Key_Return, Qt::NoModifier, Qt::Key_Return, 19},
+        {Qt::Key_Shift, Qt::NoModifier, Qt::Key_Shift, 19},
+        {Qt::Key_A, Qt::ShiftModifier, Qt::Key_A, 19},
+    };
+    Load(0, Pattern(40));
+    for (const Case& test : cases) {
+        CursorAddress[0] = 0;
+        form->aDumpGrid->SetColRow(5, 2);
+        int key = test.key;
+        form->DumpGridKeyUp(form->aDumpGrid, key, test.shift);
+        EXPECT_EQ(key, test.keyAfter) << test.key;
+        EXPECT_EQ(CursorAddress[0], test.cursor) << test.key;
+    }
+}
+
+TEST_F(DumpPane, aKindChoiceChecksOnlyItsItemAndSetsThePopupsTag)
+{
+    form->pmInt64->trigger();
+    EXPECT_EQ(form->PopupMenu1->Tag(), vkInt64);
+    form->pmHex->trigger();
+    EXPECT_EQ(form->PopupMenu1->Tag(), vkHex);
+    for (const QAction* action : form->PopupMenu1->actions())
+        EXPECT_EQ(qobject_cast<const TMenuItem*>(action)->Checked(), action == form->pmHex)
+            << action->objectName().toStdString();
+}
+
+TEST_F(DumpPane, openLoadsIntoTheActivePaneAndCancelChangesNothing)
+{
+    const std::string path = WriteFile("b.bin", Pattern(20));
+    DataFileName[1] = "/proposed/name.bin";
+    form->ActivePane = 1;
+    seam.FileAnswers = {std::nullopt, path};
+    form->mOpen->trigger();
+    EXPECT_EQ(DataSize[1], 0);
+    form->mOpen->trigger();
+    ASSERT_EQ(seam.FileRequests.size(), 2u);
+    EXPECT_EQ(seam.FileRequests[0].proposed, "/proposed/name.bin");
+    EXPECT_FALSE(seam.FileRequests[0].save);
+    EXPECT_EQ(DataSize[1], 20);
+    EXPECT_EQ(DataSize[0], 0);
+    EXPECT_EQ(form->bDumpGrid->RowCount(), 3);
+    EXPECT_EQ(form->aDumpGrid->RowCount(), 100);
+    EXPECT_EQ(form->windowTitle().toStdString(), "Byteloom - b.bin");
+    EXPECT_EQ(form->bStyleBar->PanelText(1), "Style 0");
+}
+
+TEST_F(DumpPane, aDropOfSomethingThatIsNoFileRefillsThePaneUnchanged)
+{
+    Load(0, Pattern(20));
+    CursorAddress[0] = 0;
+    form->WMDropFiles(folder.path().toStdString());
+    EXPECT_EQ(DataSize[0], 20);
+    EXPECT_EQ(form->aDumpGrid->RowCount(), 3);
+    EXPECT_TRUE(recorder.Errors.empty());
+}
+
+TEST_F(DumpPane, saveWritesOnlyAPaneThatHoldsItsFile)
+{
+    const std::vector<uint8_t> original = Pattern(10);
+    const std::string path = WriteFile("kept.bin", original);
+    // Pane a starts with the name of the last run's file but none of its bytes.
+    DataFileName[0] = path;
+    form->mSave->trigger();
+    EXPECT_EQ(ReadFile(path), original);
+    form->ActivePane = 1;
+    form->mSave->trigger();
+    EXPECT_TRUE(recorder.Errors.empty()) << "a pane without a file has nowhere to go";
+
+    Load(0, original, "kept.bin");
+    DataBuffer[0][3] = 0xAA;
+    form->mSave->trigger();
+    std::vector<uint8_t> changed = original;
+    changed[3] = 0xAA;
+    EXPECT_EQ(ReadFile(path), changed);
+}
+
+TEST_F(DumpPane, saveAsNamesThePaneAfterTheNewFile)
+{
+    Load(0, Pattern(5), "first.bin");
+    const std::string target = folder.filePath(QStringLiteral("second.bin")).toStdString();
+    seam.FileAnswers = {std::nullopt, target};
+    form->mSaveAs->trigger();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(target)));
+    form->mSaveAs->trigger();
+    EXPECT_EQ(seam.FileRequests.back().proposed, folder.filePath(QStringLiteral("first.bin")).toStdString());
+    EXPECT_EQ(ReadFile(target), Pattern(5));
+    EXPECT_EQ(DataFileName[0], target);
+    EXPECT_EQ(form->windowTitle().toStdString(), "Byteloom - second.bin");
+
+    // An empty pane saved under a chosen name holds that file from then on.
+    form->ActivePane = 1;
+    const std::string empty = folder.filePath(QStringLiteral("empty.bin")).toStdString();
+    seam.FileAnswers = {empty};
+    form->mSaveAs->trigger();
+    EXPECT_TRUE(ReadFile(empty).empty());
+}
+
+TEST_F(DumpPane, aValueWrittenIntoThePaneReRendersOnlyTheRowsThatHoldIt)
+{
+    Load(0, Pattern(40));
+    form->aDumpGrid->SetCell(2, 3, "zz");
+    DataBuffer[0][15] = 0x41;
+    DataBuffer[0][16] = 0x42;
+    DataBuffer[0][33] = 0x43;
+    form->RefreshDumpRows(15, 2);
+    EXPECT_EQ(form->aDumpGrid->Cell(17, 1), "41");
+    EXPECT_EQ(form->aDumpGrid->Cell(2, 2), "42");
+    EXPECT_EQ(form->aDumpGrid->Cell(2, 3), "zz") << "row 3 holds no written byte";
+
+    form->RefreshDumpRows(30, 2);
+    EXPECT_EQ(form->aDumpGrid->Cell(3, 3), "43") << "a value ending at a row's end renders the row after";
+    EXPECT_EQ(form->aDumpGrid->Cell(10, 3), "") << "nothing from the end of the data on";
+    form->RefreshDumpRows(-20, 4);
+    form->RefreshDumpRows(1000, 4);
+    EXPECT_TRUE(recorder.Errors.empty());
+}
+
+} // namespace

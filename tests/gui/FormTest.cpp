@@ -1,0 +1,90 @@
+#include "Form.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CentringCase {
+    TOwnerRect owner;
+    QSize size;
+    QPoint expected;
+};
+
+TEST(OwnerRect, aDialogCentresInItsOwnersRectangleTruncatingTowardZero)
+{
+    const CentringCase cases[] = {
+        {{100, 50, 500, 350}, {200, 100}, {200, 150}},
+        {{0, 0, 101, 11}, {200, 100}, {-49, -44}},
+        {{10, 10, 21, 21}, {4, 4}, {13, 13}},
+    };
+    for (const CentringCase& test : cases) {
+        QWidget window;
+        window.resize(test.size);
+        CentreInOwnerRect(&window, test.owner);
+        EXPECT_EQ(window.pos(), test.expected) << test.owner.Left << "," << test.owner.Right;
+    }
+}
+
+TEST(OwnerRect, allZeroMeansTheWholeScreen)
+{
+    QWidget window;
+    window.resize(300, 200);
+    CentreInOwnerRect(&window, {});
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    EXPECT_EQ(window.pos(), QPoint((screen.width() - 300) / 2, (screen.height() - 200) / 2));
+}
+
+TEST(OwnerRect, isTheWindowsLeftTopAndItsFarEdges)
+{
+    QWidget window;
+    window.setGeometry(30, 40, 200, 100);
+    const TOwnerRect rect = OwnerRectOf(&window);
+    EXPECT_EQ(rect.Left, window.x());
+    EXPECT_EQ(rect.Top, window.y());
+    EXPECT_EQ(rect.Right, window.x() + 200);
+    EXPECT_EQ(rect.Bottom, window.y() + 100);
+}
+
+class ProbeForm : public TForm {
+public:
+    ProbeForm()
+    {
+        OnCreate = [this](TForm*) { created = true; };
+        OnShow = [this](TForm*) { ++shows; };
+        OnClose = [this](TForm*) { ++closes; };
+        Created();
+    }
+    bool created = false;
+    int shows = 0;
+    int closes = 0;
+};
+
+TEST(Form, aModalShowReturnsTheResultThatEndedIt)
+{
+    ProbeForm form;
+    EXPECT_TRUE(form.created);
+
+    QTimer::singleShot(0, &form, [&] { form.SetModalResult(mrRetry); });
+    EXPECT_EQ(form.ShowModal(), mrRetry);
+    EXPECT_FALSE(form.isVisible());
+
+    QTimer::singleShot(0, &form, [&] { form.close(); });
+    EXPECT_EQ(form.ShowModal(), mrCancel) << "the close box cancels";
+
+    EXPECT_EQ(form.shows, 2);
+    EXPECT_EQ(form.closes, 1);
+}
+
+TEST(Form, modalResultsKeepTheirValues)
+{
+    EXPECT_EQ(mrOk, 1);
+    EXPECT_EQ(mrCancel, 2);
+    EXPECT_EQ(mrRetry, 4);
+    EXPECT_EQ(mrYes, 6);
+    EXPECT_EQ(mrNo, 7);
+}
+
+} // namespace
