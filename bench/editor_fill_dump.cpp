@@ -1,4 +1,5 @@
-// The dump grid's fill of a full pane, and the memory both full panes take.
+// The dump grid's fill of a full pane, the open of a full file, and the memory both full panes
+// take.
 // Runs on Qt's offscreen platform: QT_QPA_PLATFORM=offscreen bench_editor_fill_dump
 #include "MainUnit.h"
 
@@ -81,6 +82,16 @@ void FillFullPane(benchmark::State& state)
     state.SetLabel(afterSmall ? "after a small file" : "over the same file");
 }
 BENCHMARK(FillFullPane)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A dropped 1 MiB file from the read to the repaint that ends the fill.
+void OpenFullFileToFirstPaint(benchmark::State& state)
+{
+    Window window;
+    const std::string big = WriteFile(window.folder, "big.bin", MaxDataSize);
+    for (auto _ : state)
+        window.form->WMDropFiles(big);
+}
+BENCHMARK(OpenFullFileToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BothPanesFullResidentMemory(benchmark::State& state)
 {
