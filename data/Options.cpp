@@ -118,6 +118,10 @@ void ReadOptionFile()
 // Needs the font objects, which ReadOptionFile creates at the window's start.
 void WriteOptionFile()
 {
+    // Without the font objects the options were never read: writing would replace the user's
+    // file with empty values.
+    if (!DumpFont || !StyleFont)
+        return;
     TTextWriter writer(OptionFileName());
     writer.WriteLine(std::string(DumpLabel) + std::to_string(DumpShown));
     writer.WriteLine(std::string(ColorLabel) + IntToHex(DumpColor, HexDigits));

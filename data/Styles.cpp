@@ -120,8 +120,10 @@ void DeleteStyleRow(int StyleIndex, int Row)
 int32_t StyleRowAddress(int32_t Base, int StyleIndex, int Row)
 {
     const TStyle& style = CheckedStyle(StyleIndex);
-    // Row 200 is allowed: it is the address just behind a style of 200 fields.
-    CheckRange(Row, 0, RowCount);
+    // Row 200 is allowed: it is the address just behind a style of 200 fields. A negative row
+    // adds no field and lies where row 0 does.
+    if (Row > RowCount)
+        throw ERangeError();
     int32_t address = Base;
     for (int r = 0; r < Row; ++r)
         address = CheckedAdd(address, style.RowSize[r]);

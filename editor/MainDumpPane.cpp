@@ -90,11 +90,12 @@ void TMainForm::SetCaptionFromPane(int pane)
 void TMainForm::FillDumpGrid()
 {
     const int p = ActivePane;
-    const int32_t n = DataSize[p];
     TStringGrid* grid = DumpGrid(p);
     SetCaptionFromPane(p);
     {
         TBulkFill fill(grid);
+        // Taken once the pending events have run, for one of them may have loaded the pane anew.
+        const int32_t n = DataSize[p];
         grid->SetRowCount((n - 1) / BytesPerRow + 2);
         if (n == 0) {
             for (int column = 1; column < grid->ColCount(); ++column)

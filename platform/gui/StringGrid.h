@@ -117,7 +117,8 @@ public:
     std::function<void(TStringGrid* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>
         OnMouseUp;
     // One call per wheel notch, before the grid's own handling (one row up or down, in the same
-    // column); setting handled to true skips that.
+    // column); setting handled to true skips that. While another grid of the window has the
+    // focus, the wheel over this one turns for that grid.
     std::function<void(TStringGrid* sender, bool up, Qt::KeyboardModifiers shift, bool& handled)> OnMouseWheel;
     std::function<void(TStringGrid* sender)> OnDblClick;
     // Before the selection moves to (col, row); canSelect false vetoes the move.

@@ -25,6 +25,15 @@ bool PassingFocus(Qt::FocusReason reason)
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
+// The grid that has the focus itself or through its in-place editor.
+TStringGrid* FocusedGrid()
+{
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+        if (auto* grid = qobject_cast<TStringGrid*>(widget))
+            return grid;
+    return nullptr;
+}
+
 } // namespace
 
 QChar TypedChar(const QKeyEvent* event)
@@ -218,6 +227,17 @@ void TStringGrid::mouseReleaseEvent(QMouseEvent* event)
 void TStringGrid::wheelEvent(QWheelEvent* event)
 {
     event->accept();
+    // As on Windows, the wheel turns for the grid that has the focus, wherever the mouse is: a
+    // grid that moved its selection without having the focus would leave whatever follows the
+    // focused grid's selection out of step.
+    if (TStringGrid* focused = FocusedGrid(); focused && focused != this && focused->window() == window()) {
+        QWidget* target = focused->viewport();
+        QWheelEvent forwarded(target->mapFromGlobal(event->globalPosition()), event->globalPosition(),
+                              event->pixelDelta(), event->angleDelta(), event->buttons(), event->modifiers(),
+                              event->phase(), event->inverted(), event->source());
+        QCoreApplication::sendEvent(target, &forwarded);
+        return;
+    }
     d->wheelRemainder += event->angleDelta().y();
     while (std::abs(d->wheelRemainder) >= WheelNotch) {
         const bool up = d->wheelRemainder > 0;

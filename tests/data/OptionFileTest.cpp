@@ -90,6 +90,15 @@ TEST_F(OptionFileTest, defaultsAreWrittenAsFourteenLabelledLines)
     EXPECT_EQ(ReadWholeFile(OptionFileName()), Joined(DefaultLines));
 }
 
+TEST_F(OptionFileTest, optionsNeverReadLeaveTheFileAsItIs)
+{
+    StoreLines({"Dump         :0"});
+    DumpFont.reset();
+    StyleFont.reset();
+    WriteOptionFile();
+    EXPECT_EQ(ReadWholeFile(OptionFileName()), Joined({"Dump         :0"}));
+}
+
 TEST_F(OptionFileTest, writtenOptionsReadBackExactly)
 {
     ReadOptionFile();

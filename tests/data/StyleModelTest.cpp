@@ -314,10 +314,32 @@ TEST_F(StyleModelTest, rowAddressAddsEverySizeBeforeTheRow)
     EXPECT_EQ(StyleRowAddress(100, 1, 0), 116);
     EXPECT_EQ(StyleRowAddress(-30, 1, 3), 0);
     EXPECT_THROW((void)StyleRowAddress(0, 1, 201), ERangeError);
-    EXPECT_THROW((void)StyleRowAddress(0, 1, -1), ERangeError);
+    // Only a row behind the last one is out of range: a negative row adds no field, like row 0.
+    EXPECT_EQ(StyleRowAddress(100, 1, -1), 116);
+    EXPECT_EQ(StyleRowAddress(100, 1, INT32_MIN), 116);
     EXPECT_THROW((void)StyleRowAddress(INT32_MAX - 4, 1, 1), EIntOverflow);
     style.OffsetAddress = INT32_MIN;
     EXPECT_THROW((void)StyleRowAddress(-1, 1, 0), EIntOverflow);
+}
+
+TEST(StoredTextTest, isCutToItsCapacityWithoutSplittingACharacter)
+{
+    const std::string a19(19, 'a');
+    const std::string a20(20, 'a');
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", ""},
+        {std::string(21, 'a'), std::string(21, 'a')},
+        {std::string(22, 'a'), std::string(21, 'a')},
+        {a19 + "\xC3\xA9", a19 + "\xC3\xA9"},
+        {a20 + "\xC3\xA9", a20},
+        {a19 + "\xE3\x81\x82", a19},
+        {a20 + "\xE3\x81\x82", a20},
+    };
+    for (const auto& [text, stored] : cases) {
+        TShortString<CommentCapacity> field;
+        field.Assign(text);
+        EXPECT_EQ(field.Text(), stored) << text.size() << " bytes";
+    }
 }
 
 TEST(ExpandHintTest, doubleSlashesBecomeLineBreaks)

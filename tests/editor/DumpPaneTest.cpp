@@ -2,6 +2,7 @@
 
 #include "TextCodec.h"
 
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace {
@@ -94,6 +95,36 @@ TEST_F(DumpPane, theCursorFollowsKeysClicksAndTheWheel)
     EXPECT_EQ(grid->Row(), 2) << "one row a notch";
     EXPECT_EQ(CursorAddress[0], 29);
     EXPECT_EQ(form->aDumpBar->PanelText(0), "00001D");
+}
+
+TEST_F(DumpPane, theWheelTurnsForTheFocusedGridWhereverTheMouseIs)
+{
+    Load(1, Pattern(40));
+    Load(0, Pattern(40));
+    ShowWindow();
+    form->mDoubleWindow->trigger();
+    QApplication::processEvents();
+    form->aDumpGrid->setFocus();
+    QWheelEvent down(QPointF(50, 30), form->bDumpGrid->viewport()->mapToGlobal(QPointF(50, 30)), QPoint(),
+                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form->bDumpGrid->viewport(), &down);
+    EXPECT_EQ(form->ActivePane, 0);
+    EXPECT_EQ(form->aDumpGrid->Row(), 2);
+    EXPECT_EQ(CursorAddress[0], 16);
+    EXPECT_EQ(form->bDumpGrid->Row(), 1) << "pane b's selection stays on its cursor";
+    EXPECT_EQ(CursorAddress[1], 0);
+}
+
+TEST_F(DumpPane, aLoadAmongTheEventsPendingAtTheFillIsWhatTheGridShows)
+{
+    const std::string small = WriteFile("small.bin", Pattern(3));
+    QTimer::singleShot(0, form.get(), [&] { LoadDataFile(0, small); });
+    Load(0, Pattern(5000), "large.bin");
+    ASSERT_EQ(DataSize[0], 3);
+    EXPECT_EQ(form->aDumpGrid->RowCount(), 2);
+    EXPECT_EQ(form->aDumpGrid->Cell(4, 1), HexText[Pattern(3)[2]]);
+    EXPECT_EQ(form->aDumpGrid->Cell(5, 1), "");
+    EXPECT_EQ(form->aDumpBar->PanelText(2), "3bytes");
 }
 
 TEST_F(DumpPane, shiftEnterIsKeptForTheValueEditorWhileOtherKeyReleasesTakeTheCursor)

@@ -558,4 +558,33 @@ TEST(StringGridFocusTest, EnteringTheGridOrItsEditorRaisesOnEnterOnce)
     EXPECT_EQ(entered, 2);
 }
 
+TEST(StringGridFocusTest, TheWheelOverAGridTurnsForTheGridThatHasTheFocus)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    TStringGrid* grids[2] = {new TStringGrid, new TStringGrid};
+    for (TStringGrid* grid : grids) {
+        grid->SetRowCount(20);
+        grid->SetEditing(true);
+        layout->addWidget(grid);
+    }
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const bool throughEditor : {false, true}) {
+        SCOPED_TRACE(throughEditor ? "editor focused" : "grid focused");
+        for (TStringGrid* grid : grids)
+            grid->SetColRow(1, 1);
+        grids[0]->setFocus(Qt::OtherFocusReason);
+        if (throughEditor)
+            grids[0]->SetEditorMode(true);
+        const QPointF pos = grids[1]->viewport()->rect().center();
+        QWheelEvent down(pos, grids[1]->viewport()->mapToGlobal(pos), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grids[1]->viewport(), &down);
+        EXPECT_EQ(grids[0]->Row(), 2);
+        EXPECT_EQ(grids[1]->Row(), 1);
+    }
+}
+
 } // namespace
