@@ -7,6 +7,7 @@
 #include "PlatformSeam.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     {
         QApplication application(argc, argv);
         SetApplicationTitle(QStringLiteral("Byteloom"));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/Byteloom.png")));
         InstallMessageBoxes();
         InstallFontSubstitutes();
         TMainForm mainForm;
