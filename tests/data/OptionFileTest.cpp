@@ -60,7 +60,7 @@ protected:
     }
 };
 
-TEST_F(OptionFileTest, withoutAFileTheBuiltInDefaultsStand)
+TEST_F(OptionFileTest, WithoutAFileTheBuiltInDefaultsStand)
 {
     ReadOptionFile();
     ASSERT_TRUE(DumpFont);
@@ -81,7 +81,7 @@ TEST_F(OptionFileTest, withoutAFileTheBuiltInDefaultsStand)
     EXPECT_EQ(DataFileName[0], "data before.bin");
 }
 
-TEST_F(OptionFileTest, defaultsAreWrittenAsFourteenLabelledLines)
+TEST_F(OptionFileTest, DefaultsAreWrittenAsFourteenLabelledLines)
 {
     ReadOptionFile();
     StyleGroupFileName.clear();
@@ -90,7 +90,7 @@ TEST_F(OptionFileTest, defaultsAreWrittenAsFourteenLabelledLines)
     EXPECT_EQ(ReadWholeFile(OptionFileName()), Joined(DefaultLines));
 }
 
-TEST_F(OptionFileTest, optionsNeverReadLeaveTheFileAsItIs)
+TEST_F(OptionFileTest, OptionsNeverReadLeaveTheFileAsItIs)
 {
     StoreLines({"Dump         :0"});
     DumpFont.reset();
@@ -99,7 +99,7 @@ TEST_F(OptionFileTest, optionsNeverReadLeaveTheFileAsItIs)
     EXPECT_EQ(ReadWholeFile(OptionFileName()), Joined({"Dump         :0"}));
 }
 
-TEST_F(OptionFileTest, writtenOptionsReadBackExactly)
+TEST_F(OptionFileTest, WrittenOptionsReadBackExactly)
 {
     ReadOptionFile();
     DumpShown = 0;
@@ -151,7 +151,7 @@ struct HandEditedCase {
     std::function<void()> check;
 };
 
-TEST_F(OptionFileTest, handEditedFilesAreReadByPosition)
+TEST_F(OptionFileTest, HandEditedFilesAreReadByPosition)
 {
     std::vector<std::string> misspelled = DefaultLines;
     for (std::string& line : misspelled)

@@ -148,7 +148,7 @@ void FillFullGroup()
     }
 }
 
-TEST_F(StyleFileTest, freshGroupGivesThreeHundredBytes)
+TEST_F(StyleFileTest, FreshGroupGivesThreeHundredBytes)
 {
     const std::string path = PathOf("fresh.fms");
     WriteStyleGroupFile(path);
@@ -160,7 +160,7 @@ TEST_F(StyleFileTest, freshGroupGivesThreeHundredBytes)
     EXPECT_EQ(StyleGroupFileName, path);
 }
 
-TEST_F(StyleFileTest, fullGroupRoundTripsToIdenticalBytes)
+TEST_F(StyleFileTest, FullGroupRoundTripsToIdenticalBytes)
 {
     FillFullGroup();
     const std::string first = PathOf("full.fms");
@@ -183,7 +183,7 @@ TEST_F(StyleFileTest, fullGroupRoundTripsToIdenticalBytes)
     EXPECT_TRUE(ReadWholeFile(second) == bytes);
 }
 
-TEST_F(StyleFileTest, writerPacksAndEndsWithOneClearedStyle)
+TEST_F(StyleFileTest, WriterPacksAndEndsWithOneClearedStyle)
 {
     ClearStyle(StyleGroup[0]);
     StyleGroup[0].StyleName.Assign("A");
@@ -296,7 +296,7 @@ std::vector<CorruptCase> CorruptCases()
     };
 }
 
-TEST_F(StyleFileTest, corruptFilesAreReadWithinTheirRecords)
+TEST_F(StyleFileTest, CorruptFilesAreReadWithinTheirRecords)
 {
     for (const CorruptCase& c : CorruptCases()) {
         SCOPED_TRACE(c.name);
@@ -313,7 +313,7 @@ TEST_F(StyleFileTest, corruptFilesAreReadWithinTheirRecords)
     }
 }
 
-TEST_F(StyleFileTest, missingFileChangesNothing)
+TEST_F(StyleFileTest, MissingFileChangesNothing)
 {
     MarkGroup();
     StyleGroupFileName = "kept.fms";
@@ -322,7 +322,7 @@ TEST_F(StyleFileTest, missingFileChangesNothing)
     EXPECT_EQ(StyleGroup[3].StyleName.Text(), "old");
 }
 
-TEST_F(StyleFileTest, readOnlyFileCanBeNeitherReadNorWritten)
+TEST_F(StyleFileTest, ReadOnlyFileCanBeNeitherReadNorWritten)
 {
     const std::string path = Store("locked.fms", Count(0) + Head("Locked", 0, 0, 0) + Row(255, 0, 0));
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -336,7 +336,7 @@ TEST_F(StyleFileTest, readOnlyFileCanBeNeitherReadNorWritten)
     EXPECT_EQ(ReadWholeFile(path), Count(0) + Head("Locked", 0, 0, 0) + Row(255, 0, 0));
 }
 
-TEST_F(StyleFileTest, overflowWhileRecountingLeavesTheOldFile)
+TEST_F(StyleFileTest, OverflowWhileRecountingLeavesTheOldFile)
 {
     const std::string path = PathOf("kept.fms");
     WriteStyleGroupFile(path);

@@ -76,13 +76,13 @@ bool IsCleared(const TStyle& style)
            style.RowUsed == expected.RowUsed && style.RowKind == expected.RowKind && style.RowSize == expected.RowSize;
 }
 
-TEST(StyleStackTest, startsWithEveryByteZero)
+TEST(StyleStackTest, StartsWithEveryByteZero)
 {
     for (const TStyle& style : StyleStack)
         EXPECT_TRUE(IsAllZero(style));
 }
 
-TEST_F(StyleModelTest, newGroupHoldsOnlyStyleZeroWithOneEmptyField)
+TEST_F(StyleModelTest, NewGroupHoldsOnlyStyleZeroWithOneEmptyField)
 {
     StyleGroup[5].StyleName.Assign("left over");
     NewStyleGroup();
@@ -96,7 +96,7 @@ TEST_F(StyleModelTest, newGroupHoldsOnlyStyleZeroWithOneEmptyField)
     EXPECT_EQ(PackStyleGroup(), 1);
 }
 
-TEST_F(StyleModelTest, clearStyleLeavesOneUsedEmptyField)
+TEST_F(StyleModelTest, ClearStyleLeavesOneUsedEmptyField)
 {
     TStyle& style = StyleWithRows({"a", "b", "c"});
     style.OffsetAddress = 9;
@@ -114,7 +114,7 @@ struct PackCase {
 
 class PackStyleGroupTest : public StyleModelTest, public ::testing::WithParamInterface<PackCase> {};
 
-TEST_P(PackStyleGroupTest, movesNamedStylesDownInOrder)
+TEST_P(PackStyleGroupTest, MovesNamedStylesDownInOrder)
 {
     const PackCase& c = GetParam();
     for (TStyle& style : StyleGroup)
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PackStyleGroupTest,
                                            PackCase{"full", AllSlots(), 30}, PackCase{"none", {}, 0}),
                          [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(StyleModelTest, recountSumsUsedRowsFromRowZero)
+TEST_F(StyleModelTest, RecountSumsUsedRowsFromRowZero)
 {
     TStyle& style = StyleWithRows({"a", "b", "c"});
     style.RowSize[0] = 4;
@@ -176,7 +176,7 @@ TEST_F(StyleModelTest, recountSumsUsedRowsFromRowZero)
     EXPECT_EQ(StyleRowAddress(100, 1, 2), 122);
 }
 
-TEST_F(StyleModelTest, recountWithoutUsedRowMarksRowZeroUsedAndKeepsItsField)
+TEST_F(StyleModelTest, RecountWithoutUsedRowMarksRowZeroUsedAndKeepsItsField)
 {
     TStyle& style = StyleWithRows({"only"});
     style.RowUsed[0] = 0;
@@ -190,14 +190,14 @@ TEST_F(StyleModelTest, recountWithoutUsedRowMarksRowZeroUsedAndKeepsItsField)
     EXPECT_EQ(style.RowComment[0].Text(), "only");
 }
 
-TEST_F(StyleModelTest, recountOfTwoHundredRowsStopsAtTheLastRow)
+TEST_F(StyleModelTest, RecountOfTwoHundredRowsStopsAtTheLastRow)
 {
     TStyle& style = StyleWithRows(Numbered(RowCount));
     EXPECT_EQ(style.LastRow, 199);
     EXPECT_EQ(style.TotalSize, RowCount * (RowCount + 1) / 2);
 }
 
-TEST_F(StyleModelTest, recountOutsideTheIntegerRangeIsAnOverflow)
+TEST_F(StyleModelTest, RecountOutsideTheIntegerRangeIsAnOverflow)
 {
     TStyle& style = StyleWithRows({"a", "b"});
     style.RowSize[0] = INT32_MAX;
@@ -218,7 +218,7 @@ struct RowEditCase {
 
 class RowEditTest : public StyleModelTest, public ::testing::WithParamInterface<RowEditCase> {};
 
-TEST_P(RowEditTest, movesAllFiveEntriesAndRecounts)
+TEST_P(RowEditTest, MovesAllFiveEntriesAndRecounts)
 {
     const RowEditCase& c = GetParam();
     TStyle& style = StyleWithRows(Numbered(c.rowCount));
@@ -283,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RowEditCase{"deleteLastOfFull", false, RowCount, 199, NumberedWithout(RowCount, 199)}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(StyleModelTest, styleIndexOutsideTheGroupIsARangeError)
+TEST_F(StyleModelTest, StyleIndexOutsideTheGroupIsARangeError)
 {
     const std::vector<std::function<void(int)>> operations = {
         [](int index) { RecountStyle(index); },
@@ -298,7 +298,7 @@ TEST_F(StyleModelTest, styleIndexOutsideTheGroupIsARangeError)
     }
 }
 
-TEST_F(StyleModelTest, rowAddressAddsEverySizeBeforeTheRow)
+TEST_F(StyleModelTest, RowAddressAddsEverySizeBeforeTheRow)
 {
     TStyle& style = StyleWithRows({"a", "b"});
     style.RowSize[0] = 4;
@@ -322,7 +322,7 @@ TEST_F(StyleModelTest, rowAddressAddsEverySizeBeforeTheRow)
     EXPECT_THROW((void)StyleRowAddress(-1, 1, 0), EIntOverflow);
 }
 
-TEST(StoredTextTest, isCutToItsCapacityWithoutSplittingACharacter)
+TEST(StoredTextTest, IsCutToItsCapacityWithoutSplittingACharacter)
 {
     const std::string a19(19, 'a');
     const std::string a20(20, 'a');
@@ -342,7 +342,7 @@ TEST(StoredTextTest, isCutToItsCapacityWithoutSplittingACharacter)
     }
 }
 
-TEST(ExpandHintTest, doubleSlashesBecomeLineBreaks)
+TEST(ExpandHintTest, DoubleSlashesBecomeLineBreaks)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"a//b", "a\n\rb"}, {"a/b/", "a/b/"}, {"/", "/"}, {"", ""},

@@ -18,7 +18,7 @@ struct FillCase {
     int lastRowBytes;
 };
 
-TEST_F(DumpPane, fillsOneRowPerSixteenBytesAndEmptiesTheRest)
+TEST_F(DumpPane, FillsOneRowPerSixteenBytesAndEmptiesTheRest)
 {
     const FillCase cases[] = {
         {0, 2, "000000-FFFFFFFF", "0bytes", "000000", 0},
@@ -51,7 +51,7 @@ TEST_F(DumpPane, fillsOneRowPerSixteenBytesAndEmptiesTheRest)
     }
 }
 
-TEST_F(DumpPane, theTextColumnShowsEachByteAsOneCharacter)
+TEST_F(DumpPane, TheTextColumnShowsEachByteAsOneCharacter)
 {
     std::vector<uint8_t> bytes(32, 'A');
     bytes[0] = 0x1F;
@@ -71,7 +71,7 @@ TEST_F(DumpPane, theTextColumnShowsEachByteAsOneCharacter)
     EXPECT_EQ(QString::fromStdString(form->aDumpGrid->Cell(1, 2)), QStringLiteral("AAAAAAAAAAAAAAA "));
 }
 
-TEST_F(DumpPane, theCursorFollowsKeysClicksAndTheWheel)
+TEST_F(DumpPane, TheCursorFollowsKeysClicksAndTheWheel)
 {
     Load(0, Pattern(40));
     ShowWindow();
@@ -97,7 +97,7 @@ TEST_F(DumpPane, theCursorFollowsKeysClicksAndTheWheel)
     EXPECT_EQ(form->aDumpBar->PanelText(0), "00001D");
 }
 
-TEST_F(DumpPane, theWheelTurnsForTheFocusedGridWhereverTheMouseIs)
+TEST_F(DumpPane, TheWheelTurnsForTheFocusedGridWhereverTheMouseIs)
 {
     Load(1, Pattern(40));
     Load(0, Pattern(40));
@@ -115,7 +115,7 @@ TEST_F(DumpPane, theWheelTurnsForTheFocusedGridWhereverTheMouseIs)
     EXPECT_EQ(CursorAddress[1], 0);
 }
 
-TEST_F(DumpPane, aLoadAmongTheEventsPendingAtTheFillIsWhatTheGridShows)
+TEST_F(DumpPane, ALoadAmongTheEventsPendingAtTheFillIsWhatTheGridShows)
 {
     const std::string small = WriteFile("small.bin", Pattern(3));
     QTimer::singleShot(0, form.get(), [&] { LoadDataFile(0, small); });
@@ -127,7 +127,7 @@ TEST_F(DumpPane, aLoadAmongTheEventsPendingAtTheFillIsWhatTheGridShows)
     EXPECT_EQ(form->aDumpBar->PanelText(2), "3bytes");
 }
 
-TEST_F(DumpPane, shiftEnterIsKeptForTheValueEditorWhileOtherKeyReleasesTakeTheCursor)
+TEST_F(DumpPane, ShiftEnterIsKeptForTheValueEditorWhileOtherKeyReleasesTakeTheCursor)
 {
     struct Case {
         int key;
@@ -153,7 +153,7 @@ TEST_F(DumpPane, shiftEnterIsKeptForTheValueEditorWhileOtherKeyReleasesTakeTheCu
     }
 }
 
-TEST_F(DumpPane, aKindChoiceChecksOnlyItsItemAndSetsThePopupsTag)
+TEST_F(DumpPane, AKindChoiceChecksOnlyItsItemAndSetsThePopupsTag)
 {
     form->pmInt64->trigger();
     EXPECT_EQ(form->PopupMenu1->Tag(), vkInt64);
@@ -164,7 +164,7 @@ TEST_F(DumpPane, aKindChoiceChecksOnlyItsItemAndSetsThePopupsTag)
             << action->objectName().toStdString();
 }
 
-TEST_F(DumpPane, openLoadsIntoTheActivePaneAndCancelChangesNothing)
+TEST_F(DumpPane, OpenLoadsIntoTheActivePaneAndCancelChangesNothing)
 {
     const std::string path = WriteFile("b.bin", Pattern(20));
     DataFileName[1] = "/proposed/name.bin";
@@ -184,7 +184,7 @@ TEST_F(DumpPane, openLoadsIntoTheActivePaneAndCancelChangesNothing)
     EXPECT_EQ(form->bStyleBar->PanelText(1), "Style 0");
 }
 
-TEST_F(DumpPane, aDropOfSomethingThatIsNoFileRefillsThePaneUnchanged)
+TEST_F(DumpPane, ADropOfSomethingThatIsNoFileRefillsThePaneUnchanged)
 {
     Load(0, Pattern(20));
     CursorAddress[0] = 0;
@@ -194,7 +194,7 @@ TEST_F(DumpPane, aDropOfSomethingThatIsNoFileRefillsThePaneUnchanged)
     EXPECT_TRUE(recorder.Errors.empty());
 }
 
-TEST_F(DumpPane, saveWritesOnlyAPaneThatHoldsItsFile)
+TEST_F(DumpPane, SaveWritesOnlyAPaneThatHoldsItsFile)
 {
     const std::vector<uint8_t> original = Pattern(10);
     const std::string path = WriteFile("kept.bin", original);
@@ -214,7 +214,7 @@ TEST_F(DumpPane, saveWritesOnlyAPaneThatHoldsItsFile)
     EXPECT_EQ(ReadFile(path), changed);
 }
 
-TEST_F(DumpPane, saveAsNamesThePaneAfterTheNewFile)
+TEST_F(DumpPane, SaveAsNamesThePaneAfterTheNewFile)
 {
     Load(0, Pattern(5), "first.bin");
     const std::string target = folder.filePath(QStringLiteral("second.bin")).toStdString();
@@ -235,7 +235,7 @@ TEST_F(DumpPane, saveAsNamesThePaneAfterTheNewFile)
     EXPECT_TRUE(ReadFile(empty).empty());
 }
 
-TEST_F(DumpPane, aValueWrittenIntoThePaneReRendersOnlyTheRowsThatHoldIt)
+TEST_F(DumpPane, AValueWrittenIntoThePaneReRendersOnlyTheRowsThatHoldIt)
 {
     Load(0, Pattern(40));
     form->aDumpGrid->SetCell(2, 3, "zz");

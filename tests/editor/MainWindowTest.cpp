@@ -27,7 +27,7 @@ std::vector<std::string> Names(const QMenu* menu)
 
 using MainWindow = MainFormTest;
 
-TEST_F(MainWindow, menusCarryTheirCaptionsShortcutsAndTagsInOrder)
+TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndTagsInOrder)
 {
     const ItemCase items[] = {
         {"mFile", "File(&F)", "", 0},
@@ -146,7 +146,7 @@ TEST_F(MainWindow, menusCarryTheirCaptionsShortcutsAndTagsInOrder)
     EXPECT_EQ(form->PopupMenu1->Tag(), vkHex);
 }
 
-TEST_F(MainWindow, everyComponentCarriesItsName)
+TEST_F(MainWindow, EveryComponentCarriesItsName)
 {
     const char* const names[] = {
         "OpenDialog1", "SaveDialog1", "OpenDialog2", "SaveDialog2", "SaveDialog3", "ColorDialog1", "FontDialog1",
@@ -164,7 +164,7 @@ TEST_F(MainWindow, everyComponentCarriesItsName)
     EXPECT_EQ(form->OpenDialog2->Spec().Filter, QStringLiteral("form style|*.fms"));
 }
 
-TEST_F(MainWindow, startsWithTheDesignedGridsAndTheDefaultOptions)
+TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
 {
     for (TStringGrid* grid : {form->aDumpGrid, form->bDumpGrid}) {
         SCOPED_TRACE(grid->objectName().toStdString());
@@ -208,7 +208,7 @@ TEST_F(MainWindow, startsWithTheDesignedGridsAndTheDefaultOptions)
     EXPECT_TRUE(recorder.Errors.empty());
 }
 
-TEST_F(MainWindow, anErrorInTheStartUpShowsTheErrorBoxAndSkipsTheLaterSteps)
+TEST_F(MainWindow, AnErrorInTheStartUpShowsTheErrorBoxAndSkipsTheLaterSteps)
 {
     // A style group file that asks for a 31st style.
     std::vector<uint8_t> group{30, 0};
@@ -233,7 +233,7 @@ TEST_F(MainWindow, anErrorInTheStartUpShowsTheErrorBoxAndSkipsTheLaterSteps)
     EXPECT_EQ(form->aDumpGrid->RowCount(), 100) << "the steps before the error ran";
 }
 
-TEST_F(MainWindow, closingWritesTheOptionFileWhicheverWayItCloses)
+TEST_F(MainWindow, ClosingWritesTheOptionFileWhicheverWayItCloses)
 {
     for (bool byMenu : {false, true}) {
         SCOPED_TRACE(byMenu ? "Exit" : "close box");
@@ -286,7 +286,7 @@ protected:
     }
 };
 
-TEST_F(PaneSwitch, ctrlWGoesToTheGridOfTheSameRoleInTheOtherPane)
+TEST_F(PaneSwitch, CtrlWGoesToTheGridOfTheSameRoleInTheOtherPane)
 {
     form->aDumpGrid->setFocus();
     CtrlW();
@@ -309,7 +309,7 @@ TEST_F(PaneSwitch, ctrlWGoesToTheGridOfTheSameRoleInTheOtherPane)
     EXPECT_TRUE(form->aStyleGrid->hasFocus());
 }
 
-TEST_F(PaneSwitch, hidingPaneBMovesTheFocusToPaneAsDumpGrid)
+TEST_F(PaneSwitch, HidingPaneBMovesTheFocusToPaneAsDumpGrid)
 {
     form->mDoubleWindow->trigger();
     form->bStyleGrid->setFocus();
@@ -325,7 +325,7 @@ TEST_F(PaneSwitch, hidingPaneBMovesTheFocusToPaneAsDumpGrid)
     ExpectActive(0);
 }
 
-TEST_F(PaneSwitch, draggingEitherPanesSplitterGivesBothStylePanelsOneWidth)
+TEST_F(PaneSwitch, DraggingEitherPanesSplitterGivesBothStylePanelsOneWidth)
 {
     form->mDoubleWindow->trigger();
     QApplication::processEvents();

@@ -16,7 +16,7 @@ std::vector<std::string> RowCells(const TStringGrid* grid, int row)
     return cells;
 }
 
-TEST_F(StyleGrid, laysTheStyleOverThePanesBytesAtItsCursor)
+TEST_F(StyleGrid, LaysTheStyleOverThePanesBytesAtItsCursor)
 {
     Load(0, {0x01, 0x02, 0x03, 0x04});
     SetFields({{vkByte, 1}, {vkWord, 2}, {vkLongWord, 4}});
@@ -34,7 +34,7 @@ TEST_F(StyleGrid, laysTheStyleOverThePanesBytesAtItsCursor)
     EXPECT_EQ(form->pmNewName->text(), QStringLiteral("Record"));
 }
 
-TEST_F(StyleGrid, fillingOneGridLeavesTheOtherAsItWas)
+TEST_F(StyleGrid, FillingOneGridLeavesTheOtherAsItWas)
 {
     Load(0, Pattern(64));
     Load(1, Pattern(64));
@@ -51,7 +51,7 @@ TEST_F(StyleGrid, fillingOneGridLeavesTheOtherAsItWas)
     EXPECT_EQ(form->aStyleGrid->Cell(4, 1), HexText[Pattern(64)[5]]);
 }
 
-TEST_F(StyleGrid, theOffsetMovesTheFieldsAndShowsInThePopup)
+TEST_F(StyleGrid, TheOffsetMovesTheFieldsAndShowsInThePopup)
 {
     Load(0, Pattern(64));
     SetFields({{vkByte, 1}});
@@ -72,7 +72,7 @@ TEST_F(StyleGrid, theOffsetMovesTheFieldsAndShowsInThePopup)
     EXPECT_EQ(form->pmOffsetAddress->text(), QStringLiteral("FFFFFFD0"));
 }
 
-TEST_F(StyleGrid, aStyleFileLastRowOutsideTheFieldsShowsOnlyTheFieldsThereAre)
+TEST_F(StyleGrid, AStyleFileLastRowOutsideTheFieldsShowsOnlyTheFieldsThereAre)
 {
     Load(0, Pattern(8));
     for (int16_t lastRow : {int16_t{500}, int16_t{-3}, int16_t{199}}) {
@@ -89,7 +89,7 @@ struct FilterCase {
     const char* dropped;
 };
 
-TEST_F(StyleGrid, typedCharactersPassByTheFieldsKind)
+TEST_F(StyleGrid, TypedCharactersPassByTheFieldsKind)
 {
     const FilterCase cases[] = {
         {vkBinary, "01", "2a-"},
@@ -129,7 +129,7 @@ TEST_F(StyleGrid, typedCharactersPassByTheFieldsKind)
     }
 }
 
-TEST_F(StyleGrid, atTheEndOfTheDataEveryKeyButBackspaceIsDroppedSilently)
+TEST_F(StyleGrid, AtTheEndOfTheDataEveryKeyButBackspaceIsDroppedSilently)
 {
     SetFields({{vkChars, 4}});
     form->FillStyleGrids(true);
@@ -154,7 +154,7 @@ struct CommitCase {
     std::string cell;
 };
 
-TEST_F(StyleGrid, enterWritesTheTypedValueOrLeavesTheBytesWithTheParsersMessage)
+TEST_F(StyleGrid, EnterWritesTheTypedValueOrLeavesTheBytesWithTheParsersMessage)
 {
     const CommitCase cases[] = {
         {vkHex, 1, {0x10}, "fe", {0xFE}, "", "FE"},
@@ -186,7 +186,7 @@ TEST_F(StyleGrid, enterWritesTheTypedValueOrLeavesTheBytesWithTheParsersMessage)
     }
 }
 
-TEST_F(StyleGrid, paneBsGridWritesTheTextItShowsIntoPaneB)
+TEST_F(StyleGrid, PaneBsGridWritesTheTextItShowsIntoPaneB)
 {
     Load(1, {0x41, 0x00, 0x42, 0x43});
     SetFields({{vkChars, 3}});
@@ -210,7 +210,7 @@ protected:
     }
 };
 
-TEST_F(StyleGridTyping, enterCommitsWhatWasTypedAndKeepsTheCellSelected)
+TEST_F(StyleGridTyping, EnterCommitsWhatWasTypedAndKeepsTheCellSelected)
 {
     Click(form->aStyleGrid, 4, 1);
     QTest::keyClicks(form->aStyleGrid, QStringLiteral("aB"));
@@ -223,7 +223,7 @@ TEST_F(StyleGridTyping, enterCommitsWhatWasTypedAndKeepsTheCellSelected)
     EXPECT_TRUE(recorder.Messages.empty());
 }
 
-TEST_F(StyleGridTyping, textLeftWithoutEnterRevertsToTheStoredValue)
+TEST_F(StyleGridTyping, TextLeftWithoutEnterRevertsToTheStoredValue)
 {
     const std::string stored = form->aStyleGrid->Cell(4, 2);
     Click(form->aStyleGrid, 4, 2);
@@ -234,7 +234,7 @@ TEST_F(StyleGridTyping, textLeftWithoutEnterRevertsToTheStoredValue)
     EXPECT_EQ(DataBuffer[0][1], Pattern(64)[1]);
 }
 
-TEST_F(StyleGridTyping, theEditorTakesAsManyBytesAsTheFieldsKindAllows)
+TEST_F(StyleGridTyping, TheEditorTakesAsManyBytesAsTheFieldsKindAllows)
 {
     struct Case {
         int row;
@@ -256,7 +256,7 @@ TEST_F(StyleGridTyping, theEditorTakesAsManyBytesAsTheFieldsKindAllows)
     }
 }
 
-TEST_F(StyleGridTyping, aPressOnAFieldsFixedCellsSelectsItsValue)
+TEST_F(StyleGridTyping, APressOnAFieldsFixedCellsSelectsItsValue)
 {
     Click(form->aStyleGrid, 3, 4);
     EXPECT_EQ(form->aStyleGrid->Col(), 4);
@@ -272,7 +272,7 @@ TEST_F(StyleGridTyping, aPressOnAFieldsFixedCellsSelectsItsValue)
     EXPECT_EQ(form->aStyleGrid->Row(), 2) << "the header moves nothing";
 }
 
-TEST_F(StyleGridTyping, thePopupsShortcutsActOnlyWhileAStyleGridHasTheFocus)
+TEST_F(StyleGridTyping, ThePopupsShortcutsActOnlyWhileAStyleGridHasTheFocus)
 {
     int additions = 0;
     int zeroJumps = 0;

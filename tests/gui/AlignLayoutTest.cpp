@@ -34,7 +34,7 @@ protected:
     std::unique_ptr<TPanel> panel;
 };
 
-TEST_F(Aligned, edgesFillInTheirOrderAndTheClientTakesTheRest)
+TEST_F(Aligned, EdgesFillInTheirOrderAndTheClientTakesTheRest)
 {
     QWidget* top = Add(TAlign::Top, 20);
     QWidget* bottom = Add(TAlign::Bottom, 10);
@@ -51,7 +51,7 @@ TEST_F(Aligned, edgesFillInTheirOrderAndTheClientTakesTheRest)
     EXPECT_EQ(client->geometry(), QRect(40, 20, 210, 155));
 }
 
-TEST_F(Aligned, aHiddenControlTakesNoRoomAndAnUnalignedOneStaysPut)
+TEST_F(Aligned, AHiddenControlTakesNoRoomAndAnUnalignedOneStaysPut)
 {
     QWidget* bottom = Add(TAlign::Bottom, 30);
     QWidget* loose = Add(TAlign::None, 0);
@@ -68,7 +68,7 @@ TEST_F(Aligned, aHiddenControlTakesNoRoomAndAnUnalignedOneStaysPut)
     EXPECT_EQ(client->geometry(), QRect(0, 0, 300, 160));
 }
 
-TEST_F(Aligned, aSplitterResizesItsEdgeNeighbourAndReportsTheDragOnce)
+TEST_F(Aligned, ASplitterResizesItsEdgeNeighbourAndReportsTheDragOnce)
 {
     QWidget* right = Add(TAlign::Right, 100);
     auto* splitter = new TSplitter(panel.get());

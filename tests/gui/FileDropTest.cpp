@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(FileDrop, theFirstLocalFileOfADropReachesTheHandler)
+TEST(FileDrop, TheFirstLocalFileOfADropReachesTheHandler)
 {
     QWidget window;
     std::vector<std::string> dropped;

@@ -13,7 +13,7 @@ struct CentringCase {
     QPoint expected;
 };
 
-TEST(OwnerRect, aDialogCentresInItsOwnersRectangleTruncatingTowardZero)
+TEST(OwnerRect, ADialogCentresInItsOwnersRectangleTruncatingTowardZero)
 {
     const CentringCase cases[] = {
         {{100, 50, 500, 350}, {200, 100}, {200, 150}},
@@ -28,7 +28,7 @@ TEST(OwnerRect, aDialogCentresInItsOwnersRectangleTruncatingTowardZero)
     }
 }
 
-TEST(OwnerRect, allZeroMeansTheWholeScreen)
+TEST(OwnerRect, AllZeroMeansTheWholeScreen)
 {
     QWidget window;
     window.resize(300, 200);
@@ -37,7 +37,7 @@ TEST(OwnerRect, allZeroMeansTheWholeScreen)
     EXPECT_EQ(window.pos(), QPoint((screen.width() - 300) / 2, (screen.height() - 200) / 2));
 }
 
-TEST(OwnerRect, isTheWindowsLeftTopAndItsFarEdges)
+TEST(OwnerRect, IsTheWindowsLeftTopAndItsFarEdges)
 {
     QWidget window;
     window.setGeometry(30, 40, 200, 100);
@@ -62,7 +62,7 @@ public:
     int closes = 0;
 };
 
-TEST(Form, aModalShowReturnsTheResultThatEndedIt)
+TEST(Form, AModalShowReturnsTheResultThatEndedIt)
 {
     ProbeForm form;
     EXPECT_TRUE(form.created);
@@ -78,7 +78,7 @@ TEST(Form, aModalShowReturnsTheResultThatEndedIt)
     EXPECT_EQ(form.closes, 1);
 }
 
-TEST(Form, modalResultsKeepTheirValues)
+TEST(Form, ModalResultsKeepTheirValues)
 {
     EXPECT_EQ(mrOk, 1);
     EXPECT_EQ(mrCancel, 2);

@@ -24,7 +24,7 @@ TMenuItem* RadioItem(QMenu* menu, const char* name, int group)
     return item;
 }
 
-TEST(MenuItem, checkingARadioItemClearsOnlyItsGroupInItsMenu)
+TEST(MenuItem, CheckingARadioItemClearsOnlyItsGroupInItsMenu)
 {
     QMenu menu;
     QMenu otherMenu;
@@ -47,7 +47,7 @@ TEST(MenuItem, checkingARadioItemClearsOnlyItsGroupInItsMenu)
     EXPECT_FALSE(a->isChecked());
 }
 
-TEST(MenuItem, aClickRunsTheHandlerAndLeavesTheCheckMarkToIt)
+TEST(MenuItem, AClickRunsTheHandlerAndLeavesTheCheckMarkToIt)
 {
     QMenu menu;
     TMenuItem* item = AddMenuItem(&menu, "item", QStringLiteral("Item"));
@@ -65,7 +65,7 @@ TEST(MenuItem, aClickRunsTheHandlerAndLeavesTheCheckMarkToIt)
     EXPECT_EQ(clicks, 2);
 }
 
-TEST(MenuItem, aRuntimeErrorInTheHandlerEndsInTheErrorBox)
+TEST(MenuItem, ARuntimeErrorInTheHandlerEndsInTheErrorBox)
 {
     MessageRecorder recorder;
     QMenu menu;
@@ -76,7 +76,7 @@ TEST(MenuItem, aRuntimeErrorInTheHandlerEndsInTheErrorBox)
     EXPECT_EQ(recorder.Errors[0], "Range check error");
 }
 
-TEST(MenuItem, aDashMakesASeparator)
+TEST(MenuItem, ADashMakesASeparator)
 {
     QMenu menu;
     EXPECT_TRUE(AddMenuItem(&menu, "bar", QStringLiteral("-"))->isSeparator());
@@ -139,7 +139,7 @@ protected:
     int popupCtrlAClicks = 0;
 };
 
-TEST_F(ShortcutWindow, popupShortcutsActOnlyWhileTheirControlHasTheFocusAndComeFirstThere)
+TEST_F(ShortcutWindow, PopupShortcutsActOnlyWhileTheirControlHasTheFocusAndComeFirstThere)
 {
     Press(control, Qt::CTRL | Qt::Key_A);
     Press(control, QKeyCombination(Qt::Key_F1));
@@ -154,7 +154,7 @@ TEST_F(ShortcutWindow, popupShortcutsActOnlyWhileTheirControlHasTheFocusAndComeF
     EXPECT_EQ(windowF1Clicks, 1);
 }
 
-TEST_F(ShortcutWindow, popupShortcutsActInAChildMadeAfterTheAttachment)
+TEST_F(ShortcutWindow, PopupShortcutsActInAChildMadeAfterTheAttachment)
 {
     auto* child = new QLineEdit(control);
     child->setText(QStringLiteral("kept"));
@@ -164,7 +164,7 @@ TEST_F(ShortcutWindow, popupShortcutsActInAChildMadeAfterTheAttachment)
     EXPECT_FALSE(child->hasSelectedText());
 }
 
-TEST_F(ShortcutWindow, aDisabledItemRunsNeitherFromItsShortcutNorFromTheMenu)
+TEST_F(ShortcutWindow, ADisabledItemRunsNeitherFromItsShortcutNorFromTheMenu)
 {
     popupF1->setEnabled(false);
     windowF1->setEnabled(false);

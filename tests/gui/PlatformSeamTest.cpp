@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(PlatformSeam, theMessageBoxesGoThroughTheInstalledSeam)
+TEST(PlatformSeam, TheMessageBoxesGoThroughTheInstalledSeam)
 {
     FakePlatformSeam seam;
     const TMessageHook previousMessage = SetShowMessageHook({});
@@ -23,7 +23,7 @@ TEST(PlatformSeam, theMessageBoxesGoThroughTheInstalledSeam)
     EXPECT_EQ(seam.Errors, std::vector<std::string>{"Range check error"});
 }
 
-TEST(PlatformSeam, aFileDialogProposesItsNameAndKeepsItOnCancel)
+TEST(PlatformSeam, AFileDialogProposesItsNameAndKeepsItOnCancel)
 {
     FakePlatformSeam seam;
     TFileDialog dialog(TFileDialog::TKind::Save, nullptr);
@@ -42,7 +42,7 @@ TEST(PlatformSeam, aFileDialogProposesItsNameAndKeepsItOnCancel)
     EXPECT_EQ(seam.FileRequests[1].spec.Filter, QStringLiteral("form style|*.fms"));
 }
 
-TEST(ColorAndFont, optionColoursHoldRedInTheLowByte)
+TEST(ColorAndFont, OptionColoursHoldRedInTheLowByte)
 {
     struct Case {
         int32_t value;
@@ -60,7 +60,7 @@ TEST(ColorAndFont, optionColoursHoldRedInTheLowByte)
     }
 }
 
-TEST(ColorAndFont, aFontKeepsItsFaceSizeAndStyleBits)
+TEST(ColorAndFont, AFontKeepsItsFaceSizeAndStyleBits)
 {
     for (uint8_t style = 0; style < 16; ++style) {
         const QFont font = FontFromSpec("DejaVu Sans", 11, style);

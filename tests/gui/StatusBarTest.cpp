@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(StatusBar, keepsFixedWidthPanelsWithTheirTexts)
+TEST(StatusBar, KeepsFixedWidthPanelsWithTheirTexts)
 {
     TStatusBar bar;
     bar.SetPanelWidths({50, 100, 90, 50});

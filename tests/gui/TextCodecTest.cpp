@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(TextCodec, everyByteShowsAsOneCharacterAndComesBackUnchanged)
+TEST(TextCodec, EveryByteShowsAsOneCharacterAndComesBackUnchanged)
 {
     std::string bytes;
     for (int b = 0; b < 256; ++b)
@@ -28,7 +28,7 @@ TEST(TextCodec, everyByteShowsAsOneCharacterAndComesBackUnchanged)
     EXPECT_EQ(appended, utf8);
 }
 
-TEST(TextCodec, aCharacterAboveLatin1BecomesItsUtf8Bytes)
+TEST(TextCodec, ACharacterAboveLatin1BecomesItsUtf8Bytes)
 {
     struct Case {
         QString typed;
