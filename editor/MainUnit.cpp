@@ -329,6 +329,8 @@ void TMainForm::BuildMainMenu()
     mDoubleWindow->OnClick = [this](TMenuItem* sender) { mDoubleWindowClick(sender); };
     mChangeWindow->OnClick = [this](TMenuItem* sender) { mChangeWindowClick(sender); };
     mExit->OnClick = [this](TMenuItem* sender) { mExitClick(sender); };
+    mMoveToZero->OnClick = [this](TMenuItem* sender) { mMoveToTopClick(sender); };
+    pmJump0address->OnClick = [this](TMenuItem* sender) { mMoveToTopClick(sender); };
 }
 
 void TMainForm::BuildPanes()
@@ -473,6 +475,8 @@ void TMainForm::FormCreate(TForm*)
     mShowStyle->SetChecked(StyleShown != 0);
 
     ReadStyleGroupFile(StyleGroupFileName);
+
+    RebuildStyleMenu();
 
     FillStyleGrids(true);
 

@@ -191,6 +191,19 @@ public:
     void StyleGridGetEditText(TStringGrid* sender, int col, int row, QString& value);
     void StyleGridMouseDown(TStringGrid* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
+    // ---- Style menu and style group commands
+    // Lists the group's named styles in the Style menu after packing the group, and checks the
+    // current style's item.
+    void RebuildStyleMenu();
+    void StyleMenuClick(TMenuItem* sender);
+    // The Style menu's item of a slot, or nullptr when the menu lists no such slot.
+    [[nodiscard]] TMenuItem* StyleItem(int slot) const;
+
+    // ---- Navigation: search, compare and jumps
+    // Selects the dump cell of the pane's cursor, when the grid has it, and scrolls it into view.
+    void ShowCursor(int pane);
+    void mMoveToTopClick(TMenuItem* sender);
+
 private:
     void BuildPanes();
     void BuildPane(int pane);

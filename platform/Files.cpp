@@ -55,6 +55,11 @@ TBinaryFile TBinaryFile::Create(const std::string& path)
     return TBinaryFile(OpenOrThrow(path, O_WRONLY | O_CREAT | O_TRUNC), path);
 }
 
+TBinaryFile TBinaryFile::OpenForAppend(const std::string& path)
+{
+    return TBinaryFile(OpenOrThrow(path, O_WRONLY | O_APPEND), path);
+}
+
 TBinaryFile::TBinaryFile(TBinaryFile&& other) noexcept
     : m_descriptor(std::exchange(other.m_descriptor, -1)), m_path(std::move(other.m_path))
 {
@@ -176,7 +181,10 @@ std::string TTextReader::ReadLine()
     return line;
 }
 
-TTextWriter::TTextWriter(const std::string& path) : m_file(TBinaryFile::Create(path)) {}
+TTextWriter::TTextWriter(const std::string& path, TMode mode)
+    : m_file(mode == TMode::Append ? TBinaryFile::OpenForAppend(path) : TBinaryFile::Create(path))
+{
+}
 
 void TTextWriter::WriteLine(std::string_view line)
 {

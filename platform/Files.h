@@ -18,6 +18,8 @@ public:
     [[nodiscard]] static TBinaryFile OpenExisting(const std::string& path);
     // Creates the file, or truncates an existing one; refuses a read-only file likewise.
     [[nodiscard]] static TBinaryFile Create(const std::string& path);
+    // An existing file for writing at its end; refuses a read-only file likewise.
+    [[nodiscard]] static TBinaryFile OpenForAppend(const std::string& path);
 
     TBinaryFile(TBinaryFile&& other) noexcept;
     TBinaryFile& operator=(TBinaryFile&& other) noexcept;
@@ -57,10 +59,11 @@ private:
 };
 
 // A text file written line by line with CR LF ends; the file is created or truncated at once
-// and written in full by Close().
+// (or, appending, opened at its end) and written in full by Close().
 class TTextWriter {
 public:
-    explicit TTextWriter(const std::string& path);
+    enum class TMode { Create, Append };
+    explicit TTextWriter(const std::string& path, TMode mode = TMode::Create);
     void WriteLine(std::string_view line);
     void Close();
 

@@ -129,10 +129,11 @@ std::string UpperCase(std::string_view text)
     return result;
 }
 
-std::string IntToHex(int32_t value, int minDigits)
+namespace {
+
+std::string BitsToHex(uint64_t bits, int minDigits)
 {
     static constexpr char Digits[] = "0123456789ABCDEF";
-    auto bits = static_cast<uint32_t>(value);
     std::string reversed;
     do {
         reversed.push_back(Digits[bits & 0xF]);
@@ -141,6 +142,18 @@ std::string IntToHex(int32_t value, int minDigits)
     while (static_cast<int>(reversed.size()) < minDigits)
         reversed.push_back('0');
     return std::string(reversed.rbegin(), reversed.rend());
+}
+
+} // namespace
+
+std::string IntToHex(int32_t value, int minDigits)
+{
+    return BitsToHex(static_cast<uint32_t>(value), minDigits);
+}
+
+std::string IntToHex(int64_t value, int minDigits)
+{
+    return BitsToHex(static_cast<uint64_t>(value), minDigits);
 }
 
 int32_t CheckedAdd(int32_t a, int32_t b)

@@ -59,6 +59,8 @@ public:
 // Upper-case hexadecimal of the value's 32-bit two's complement, zero-filled to at least
 // minDigits: IntToHex(-1, 6) is "FFFFFFFF".
 [[nodiscard]] std::string IntToHex(int32_t value, int minDigits);
+// The same for offsets in files beyond 2 GiB.
+[[nodiscard]] std::string IntToHex(int64_t value, int minDigits);
 
 // 32-bit addition that raises EIntOverflow instead of wrapping.
 [[nodiscard]] int32_t CheckedAdd(int32_t a, int32_t b);

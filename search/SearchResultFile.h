@@ -1,0 +1,29 @@
+#pragma once
+// The result file of one search: for each file with hits, its path line followed by one line per
+// hit, two blanks and the offset in at least 6 upper-case hexadecimal digits; at most MaxHits hit
+// lines in all, and the line "   Any More..." where a file's hits were cut off.
+
+#include "Files.h"
+
+#include <cstdint>
+#include <string>
+
+constexpr int32_t MaxHits = 10000;
+
+class TSearchResultFile {
+public:
+    // Creates or truncates the file.
+    explicit TSearchResultFile(const std::string& fileName);
+
+    // Scans the file at path and writes its hits. Raises EInOutError when the file cannot be
+    // opened or read.
+    void SearchFile(const std::string& path, const uint8_t* pattern, int patternLength);
+    [[nodiscard]] int32_t Hits() const { return m_hits; }
+    // True once MaxHits hit lines are written: no further file is to be searched.
+    [[nodiscard]] bool LimitReached() const { return m_hits >= MaxHits; }
+    void Close();
+
+private:
+    TTextWriter m_writer;
+    int32_t m_hits = 0;
+};
