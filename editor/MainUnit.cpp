@@ -234,9 +234,7 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
     MainForm = this;
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Byteloom"));
-    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(FormFont());
 
     BuildDialogs();
     BuildPopupMenus();
@@ -281,9 +279,7 @@ void TMainForm::BuildDialogs()
     ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
     FontDialog1 = new TFontDialog(this);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPixelSize(12);
-    FontDialog1->SetFont(dialogFont, Qt::black);
+    FontDialog1->SetFont(FormFont(), Qt::black);
 }
 
 void TMainForm::BuildPopupMenus()

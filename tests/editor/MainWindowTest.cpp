@@ -208,6 +208,25 @@ TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
     EXPECT_TRUE(recorder.Errors.empty());
 }
 
+TEST_F(MainWindow, TheTextsThatFixedWidthsHoldFitThem)
+{
+    const QFontMetrics bar(form->aDumpBar->font());
+    const std::pair<int, const char*> panels[] = {{0, "000000"}, {1, "000000-FFFFFFFF"}, {2, "1048576bytes"}};
+    for (const auto& [panel, text] : panels)
+        EXPECT_LE(bar.horizontalAdvance(QString::fromLatin1(text)), form->aDumpBar->PanelTextRect(panel).width())
+            << text;
+    // A grid draws its texts 2 pixels into the cell.
+    for (const TStringGrid* grid : {form->aDumpGrid, form->aStyleGrid}) {
+        const QFontMetrics cells(grid->GridFont());
+        for (int col = 0; col < grid->ColCount(); ++col) {
+            const QString header = QString::fromStdString(grid->Cell(col, 0));
+            EXPECT_LE(cells.horizontalAdvance(header) + 2, grid->ColWidth(col)) << header.toStdString();
+        }
+    }
+    EXPECT_LE(QFontMetrics(form->aDumpGrid->GridFont()).horizontalAdvance(QStringLiteral("0FFFF0")) + 2,
+              form->aDumpGrid->ColWidth(0));
+}
+
 TEST_F(MainWindow, AnErrorInTheStartUpShowsTheErrorBoxAndSkipsTheLaterSteps)
 {
     // A style group file that asks for a 31st style.
