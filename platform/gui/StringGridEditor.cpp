@@ -105,6 +105,9 @@ void TStringGrid::Private::ensureEditor()
     validator = new ByteLimitValidator(editor);
     editor->setValidator(validator);
     editor->installEventFilter(q);
+    // Made late, the editor would come last in the window's tab order; Tab from it goes where
+    // Tab from the grid goes.
+    QWidget::setTabOrder(q, editor);
     QObject::connect(editor, &QLineEdit::textEdited, q, [this](const QString& text) { editorEdited(text); });
     QObject::connect(editor, &QLineEdit::textChanged, q,
                      [this](const QString& text) { validator->SetAcceptedText(text); });

@@ -309,6 +309,12 @@ void TStringGrid::focusOutEvent(QFocusEvent* event)
 
 void TStringGrid::Private::focusEntered()
 {
+    // Focus given while the window was inactive arrives only once it is active again, and the
+    // grid it left then hears of no exit: whatever the activation state, the focus lies here
+    // now, so any other grid of the window is entered anew when it next has the focus.
+    for (TStringGrid* other : q->window()->findChildren<TStringGrid*>())
+        if (other != q && other->window() == q->window())
+            other->d->focusWithin = false;
     if (focusWithin)
         return;
     focusWithin = true;

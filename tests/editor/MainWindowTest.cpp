@@ -3,6 +3,7 @@
 #include "ColorAndFont.h"
 #include "Files.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 
@@ -326,6 +327,53 @@ TEST_F(PaneSwitch, CtrlWGoesToTheGridOfTheSameRoleInTheOtherPane)
     EXPECT_TRUE(form->bStyleGrid->hasFocus());
     CtrlW();
     EXPECT_TRUE(form->aStyleGrid->hasFocus());
+}
+
+TEST_F(PaneSwitch, TheActivePaneFollowsTheGridLastFocusedWhileTheWindowWasInactiveToo)
+{
+    form->mDoubleWindow->trigger();
+    form->aDumpGrid->setFocus();
+    ExpectActive(0);
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    form->bDumpGrid->setFocus(Qt::MouseFocusReason);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ExpectActive(1);
+    Click(form->aDumpGrid, 2, 1);
+    EXPECT_TRUE(form->aDumpGrid->hasFocus());
+    ExpectActive(0);
+}
+
+TEST_F(PaneSwitch, TabFromAnOpenValueEditorGoesWhereTabFromItsGridGoes)
+{
+    struct Case {
+        const char* name;
+        bool paneB;
+        Qt::KeyboardModifiers shift;
+        TStringGrid* TMainForm::*target;
+        int pane;
+    };
+    const Case cases[] = {
+        {"Tab with pane b", true, Qt::NoModifier, &TMainForm::bDumpGrid, 1},
+        {"Shift+Tab with pane b", true, Qt::ShiftModifier, &TMainForm::aDumpGrid, 0},
+        {"Tab without pane b", false, Qt::NoModifier, &TMainForm::aDumpGrid, 0},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        if (form->bPanel1->isHidden() == test.paneB)
+            form->mDoubleWindow->trigger();
+        form->aStyleGrid->setFocus(Qt::MouseFocusReason);
+        form->aStyleGrid->SetEditorMode(true);
+        ASSERT_TRUE(form->aStyleGrid->EditorMode());
+        ASSERT_TRUE(form->aStyleGrid->InplaceEditor()->hasFocus());
+        QTest::keyClick(form->aStyleGrid->InplaceEditor(), Qt::Key_Tab, test.shift);
+        EXPECT_TRUE((form.get()->*test.target)->hasFocus());
+        ExpectActive(test.pane);
+        form->aStyleGrid->SetEditorMode(false);
+    }
 }
 
 TEST_F(PaneSwitch, HidingPaneBMovesTheFocusToPaneAsDumpGrid)
