@@ -343,6 +343,8 @@ void TStringGrid::paintEvent(QPaintEvent* event)
         paintRow(r, r * pitch);
     for (int r = d->topRow, top = d->fixedHeight(); r < d->rowCount && top < height; ++r, top += pitch)
         paintRow(r, top);
+    if (hasFocus())
+        d->drawFocusRect(painter);
 }
 
 void TStringGrid::resizeEvent(QResizeEvent* event)
@@ -364,6 +366,22 @@ void TStringGrid::scrollContentsBy(int, int)
 }
 
 // ---- Private: geometry and scrolling
+
+// A dotted frame that inverts what lies under it, so it shows on any colour, as the desktop's
+// grids mark the cell that takes the keys.
+void TStringGrid::Private::drawFocusRect(QPainter& painter) const
+{
+    const QRect cell = q->CellRect(col, row);
+    if (cell.isEmpty())
+        return;
+    QPen dots(Qt::white);
+    dots.setDashPattern({1, 1});
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(dots);
+    painter.drawRect(cell.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
 
 int TStringGrid::Private::colLeft(int column) const
 {

@@ -289,6 +289,7 @@ QMenu* TStringGrid::PopupMenu() const
 void TStringGrid::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    d->updateCell(d->col, d->row);
     const bool fromEditor = d->focusWithin;
     d->focusEntered();
     if (!d->editorOpen)
@@ -304,6 +305,7 @@ void TStringGrid::focusInEvent(QFocusEvent* event)
 void TStringGrid::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    d->updateCell(d->col, d->row);
     d->focusLeft(event->reason());
 }
 

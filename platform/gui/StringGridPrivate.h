@@ -15,6 +15,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QPainter;
 class QMouseEvent;
 
 // The bytes a text takes in the in-place editor: one for a character up to U+00FF (the bytes of
@@ -108,6 +109,7 @@ struct TStringGrid::Private {
     [[nodiscard]] std::size_t index(int column, int r) const;
 
     // ---- Drawing and scrolling
+    void drawFocusRect(QPainter& painter) const;
     void updateCell(int column, int r);
     void updateAll();
     void syncScrollBar();

@@ -255,6 +255,25 @@ TEST_F(StringGridTest, CellRectAndMouseToCellAgree)
     EXPECT_EQ(grid.TopRow(), Rows - grid.VisibleRowCount());
 }
 
+TEST_F(StringGridTest, OnlyTheFocusedGridFramesItsCurrentCell)
+{
+    Select(3, 5);
+    const QRect cell = grid.CellRect(3, 5);
+    auto markedEdgePixels = [&] {
+        const QImage image = grid.viewport()->grab().toImage();
+        const QRgb inside = image.pixel(cell.center());
+        int marked = 0;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            marked += image.pixel(x, cell.top()) != inside ? 1 : 0;
+        return marked;
+    };
+    grid.setFocus();
+    ASSERT_TRUE(grid.hasFocus());
+    EXPECT_GE(markedEdgePixels(), cell.width() / 3);
+    grid.clearFocus();
+    EXPECT_EQ(markedEdgePixels(), 0);
+}
+
 TEST_F(StringGridTest, RuntimeErrorInAHandlerShowsTheErrorBoxAndTheGridGoesOn)
 {
     MessageRecorder recorder;
