@@ -101,7 +101,7 @@ void TStringGrid::SetCell(int col, int row, std::string text)
     std::string& cell = d->cells[d->index(col, row)];
     cell = std::move(text);
     if (d->editorOpen && col == d->editCol && row == d->editRow)
-        d->editor->setText(QString::fromStdString(cell));
+        d->setEditorText(QString::fromStdString(cell));
     d->updateCell(col, row);
 }
 

@@ -10,6 +10,7 @@
 #include <QValidator>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,18 +23,37 @@ class QMouseEvent;
 // the data shown as characters), the UTF-8 length for any other.
 [[nodiscard]] int EditorByteCount(const QString& text);
 
-// Refuses an edit that makes the text longer than the limit, unless the text was already that
-// long, so that an over-long text can still be shortened.
-class ByteLimitValidator : public QValidator {
+// The one gate of the in-place editor's text. Text that the grid put there itself (the cell's
+// text, a typed key that passed the key-press event) is held only to the byte limit: an edit
+// that makes the text longer than the limit is refused, unless the text was already that long,
+// so that an over-long text can still be shortened. Any other text that reaches the editor (a
+// paste, a composed input) passes the key filter character by character, as typed keys do, and
+// keeps the characters that still fit the limit.
+class EditorTextValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    // Called for each character; may drop it (QChar()) or change it. False ends the text there.
+    using TFilter = std::function<bool(QChar& key)>;
+
+    EditorTextValidator(QObject* parent, TFilter filter) : QValidator(parent), m_filter(std::move(filter)) {}
     void SetLimit(int limit) { m_limit = limit; }
-    void SetAcceptedText(const QString& text) { m_acceptedBytes = EditorByteCount(text); }
+    void SetAcceptedText(const QString& text)
+    {
+        m_accepted = text;
+        m_passed.clear();
+    }
+    // While set, edits are the grid's own.
+    void SetTrusted(bool trusted) { m_trusted = trusted; }
     State validate(QString& input, int& pos) const override;
 
 private:
+    [[nodiscard]] State CheckLimit(const QString& input) const;
+
+    TFilter m_filter;
     int m_limit = 0;
-    int m_acceptedBytes = 0;
+    QString m_accepted;
+    // The text this gate made last: the editor puts it in and asks about it once more.
+    mutable QString m_passed;
+    bool m_trusted = false;
 };
 
 // Runs an event handler through the dispatcher; an unset handler counts as run. False when a
@@ -81,7 +101,7 @@ struct TStringGrid::Private {
     QMenu* popup = nullptr;
 
     QLineEdit* editor = nullptr;
-    ByteLimitValidator* validator = nullptr;
+    EditorTextValidator* validator = nullptr;
     bool editorOpen = false;
     bool forwardingKey = false; // a key is on its way from the grid to the editor
     int editCol = 0;
@@ -139,6 +159,9 @@ struct TStringGrid::Private {
     void closeEditor(bool restore);
     void placeEditor();
     void editorEdited(const QString& text);
+    // Text that the grid itself puts into the editor: only the byte limit applies.
+    void setEditorText(const QString& text);
+    void insertIntoEditor(const QString& text);
     // The editor's key presses; true when the key was used up before the editor saw it.
     bool editorKeyPress(QKeyEvent* event);
     bool editorKeyRelease(QKeyEvent* event);

@@ -3,6 +3,8 @@
 #include "StringGrid.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -512,6 +514,39 @@ TEST_F(StringGridEditorTest, ByteLimitCountsLatin1AsOneAndOthersByTheirUtf8Lengt
     grid.OnGetEditText = nullptr; // a limit lasts for one opening only
     Type("abc");
     EXPECT_EQ(EditorText(), "abc");
+}
+
+TEST_F(StringGridEditorTest, PastedAndComposedTextPassTheKeyFilterAndTheByteLimit)
+{
+    auto paste = [this](const QString& text, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(grid.InplaceEditor(), key, modifiers);
+    };
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> enter;
+    };
+    const Case cases[] = {
+        {"Ctrl+V", [&](const QString& text) { paste(text, Qt::Key_V, Qt::ControlModifier); }},
+        {"Shift+Insert", [&](const QString& text) { paste(text, Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"composed", [this](const QString& text) {
+             QInputMethodEvent event;
+             event.setCommitString(text);
+             QApplication::sendEvent(grid.InplaceEditor(), &event);
+         }},
+    };
+    byteLimit = 3;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid.SetEditorMode(true);
+        keys.clear();
+        c.enter(QStringLiteral("a#b\rc#d"));
+        EXPECT_EQ(EditorText(), "abc");
+        EXPECT_EQ(grid.Cell(3, 5), "abc");
+        EXPECT_EQ(keys, "a#bc#d") << "each character once; Enter is no text";
+        QTest::keyClick(grid.InplaceEditor(), Qt::Key_Escape);
+        ASSERT_EQ(grid.Cell(3, 5), "old");
+    }
 }
 
 TEST_F(StringGridEditorTest, OpensOnASelectableCellOnlyWhileEditingIsOn)
