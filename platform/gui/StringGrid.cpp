@@ -196,6 +196,14 @@ bool TStringGrid::Editing() const
 void TStringGrid::SetRangeSelect(bool on)
 {
     d->rangeSelect = on;
+    d->anchorCol = d->col;
+    d->anchorRow = d->row;
+    d->updateAll();
+}
+
+bool TStringGrid::RangeSelect() const
+{
+    return d->rangeSelect;
 }
 
 void TStringGrid::SetThumbTracking(bool on)
@@ -230,6 +238,11 @@ void TStringGrid::SetColRow(int col, int row)
     if (!d->selectable(col, row))
         throw ERangeError();
     d->moveTo(col, row);
+}
+
+TGridRect TStringGrid::Selection() const
+{
+    return d->selection();
 }
 
 int TStringGrid::TopRow() const
@@ -317,13 +330,15 @@ void TStringGrid::paintEvent(QPaintEvent* event)
     const int pitch = d->rowPitch();
     const int line = d->lineWidth();
 
+    const TGridRect range = d->selection();
     auto paintRow = [&](int r, int top) {
         if (top + pitch <= area.top() || top > area.bottom())
             return;
         for (int c = 0, left = 0; c < d->colCount && left < width; left += d->colWidths[c] + line, ++c) {
             const QRect cell(left, top, d->colWidths[c], d->rowHeight);
             const bool fixed = c < d->fixedCols || r < d->fixedRows;
-            const bool selected = c == d->col && r == d->row;
+            const bool selected =
+                !fixed && c >= range.Left && c <= range.Right && r >= range.Top && r <= range.Bottom;
             painter.fillRect(cell, fixed ? d->fixedColor : selected ? highlight : d->color);
             if (line) {
                 painter.fillRect(cell.right() + 1, top, line, pitch, lineColor);
@@ -459,6 +474,8 @@ void TStringGrid::Private::clampAfterReshape()
 {
     col = std::clamp(col, fixedCols, colCount - 1);
     row = std::clamp(row, fixedRows, rowCount - 1);
+    anchorCol = std::clamp(anchorCol, fixedCols, colCount - 1);
+    anchorRow = std::clamp(anchorRow, fixedRows, rowCount - 1);
     if (editorOpen && (editCol != col || editRow != row))
         closeEditor(false);
     topRow = std::clamp(topRow, fixedRows, maxTopRow());
@@ -483,9 +500,15 @@ void TStringGrid::Private::resizeCells(int newCols, int newRows)
     rowCount = newRows;
 }
 
-TStringGrid::Private::Move TStringGrid::Private::moveTo(int column, int r)
+TStringGrid::Private::Move TStringGrid::Private::moveTo(int column, int r, bool extend)
 {
+    const bool wasRange = anchorCol != col || anchorRow != row;
     if (column == col && r == row) {
+        if (!extend && wasRange) {
+            anchorCol = col;
+            anchorRow = row;
+            updateAll();
+        }
         scrollIntoView();
         return Move::Done;
     }
@@ -500,7 +523,35 @@ TStringGrid::Private::Move TStringGrid::Private::moveTo(int column, int r)
     updateCell(col, row);
     col = column;
     row = r;
+    if (!extend) {
+        anchorCol = col;
+        anchorRow = row;
+    }
     scrollIntoView();
-    updateCell(col, row);
+    if (wasRange || extend)
+        updateAll();
+    else
+        updateCell(col, row);
     return Move::Done;
+}
+
+TGridRect TStringGrid::Private::selection() const
+{
+    return {std::min(col, anchorCol), std::min(row, anchorRow), std::max(col, anchorCol), std::max(row, anchorRow)};
+}
+
+void TStringGrid::Private::nearestSelectable(const QPoint& pos, int& column, int& r) const
+{
+    column = colCount - 1;
+    for (int c = 0, right = 0; c < colCount; ++c) {
+        right += colWidths[c] + lineWidth();
+        if (pos.x() < right) {
+            column = c;
+            break;
+        }
+    }
+    // Above the scrolling rows the drag reaches the row above them, so the view follows it up.
+    r = pos.y() < fixedHeight() ? topRow - 1 : topRow + (pos.y() - fixedHeight()) / rowPitch();
+    column = std::clamp(column, fixedCols, colCount - 1);
+    r = std::clamp(r, fixedRows, rowCount - 1);
 }

@@ -91,6 +91,9 @@ struct TStringGrid::Private {
 
     int col = 1;
     int row = 1;
+    // The corner of a range selection that stays while Col and Row move.
+    int anchorCol = 1;
+    int anchorRow = 1;
     int topRow = 1;
 
     int updateLevel = 0;
@@ -141,8 +144,16 @@ struct TStringGrid::Private {
 
     // ---- Selection
     // A move asked for by the user or the program: OnSelectCell first; an unchanged cell raises
-    // nothing and only scrolls into view.
-    Move moveTo(int column, int r);
+    // nothing and only scrolls into view. Extending keeps the anchor of a range selection;
+    // otherwise the selection becomes the one cell.
+    Move moveTo(int column, int r, bool extend = false);
+    [[nodiscard]] TGridRect selection() const;
+    [[nodiscard]] bool extends(Qt::KeyboardModifiers modifiers) const
+    {
+        return rangeSelect && (modifiers & Qt::ShiftModifier) != 0;
+    }
+    // The selectable cell nearest to a viewport point, for a range drag that leaves them.
+    void nearestSelectable(const QPoint& pos, int& column, int& r) const;
     // The key's target cell; false when the key does not move the selection.
     bool navigationTarget(const QKeyEvent* event, int& column, int& r);
     bool navigate(const QKeyEvent* event);

@@ -197,6 +197,8 @@ TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
     }
     EXPECT_TRUE(form->aStyleGrid->Editing());
     EXPECT_FALSE(form->bStyleGrid->Editing());
+    EXPECT_FALSE(form->aStyleGrid->RangeSelect());
+    EXPECT_TRUE(form->bStyleGrid->RangeSelect());
     EXPECT_EQ(form->aStyleBar->PanelText(1), "Style 0");
     EXPECT_EQ(form->aDumpBar->PanelWidth(1), 100);
     EXPECT_EQ(form->bStyleBar->PanelWidth(1), 160);

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -255,6 +256,46 @@ TEST_F(StringGridTest, CellRectAndMouseToCellAgree)
     EXPECT_FALSE(grid.MouseToCell(Cols * 30 + 1, 1, c, r));
     grid.SetTopRow(Rows + 5);
     EXPECT_EQ(grid.TopRow(), Rows - grid.VisibleRowCount());
+}
+
+TEST_F(StringGridTest, ShiftAndDragsSelectARangeWhileColAndRowFollowTheCellReached)
+{
+    grid.SetRangeSelect(true);
+    Select(3, 5);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+    ExpectCell(4, 7);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 5, 4, 7}));
+    EXPECT_EQ(log, (std::vector<std::string>{"select 3,6", "select 3,7", "select 4,7"}));
+
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCentre(5, 2));
+    ExpectCell(5, 2);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 5, 5}));
+
+    QTest::keyClick(&grid, Qt::Key_Down);
+    ExpectCell(5, 3);
+    EXPECT_EQ(grid.Selection(), (TGridRect{5, 3, 5, 3})) << "a move without Shift selects one cell";
+
+    // A drag that leaves the selectable cells stretches the range to the nearest of them.
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, CellCentre(4, 2));
+    QMouseEvent move(QEvent::MouseMove, CellCentre(0, 4), grid.viewport()->mapToGlobal(CellCentre(0, 4)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &move);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, CellCentre(0, 4));
+    ExpectCell(2, 4);
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 2, 4, 4}));
+
+    const QImage image = grid.viewport()->grab().toImage();
+    const QRgb highlight = grid.palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    EXPECT_EQ(image.pixel(CellCentre(3, 3)), highlight) << "every cell of the range is drawn selected";
+    EXPECT_NE(image.pixel(CellCentre(5, 3)), highlight);
+
+    grid.SetColRow(3, 6);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 6, 3, 6})) << "a move by the program selects one cell";
+    grid.SetRangeSelect(false);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 7, 3, 7})) << "without range selection Shift only moves";
 }
 
 TEST_F(StringGridTest, OnlyTheFocusedGridFramesItsCurrentCell)
