@@ -416,6 +416,8 @@ void TMainForm::FormCreate(TForm*)
     aDumpGrid->SetColWidth(0, 40);
     aDumpGrid->SetColWidth(1, 102);
     aDumpGrid->SetCell(1, 0, "0123456789ABCDEF");
+    // One byte to one character cell, however the face draws the characters.
+    aDumpGrid->SetFixedPitchCol(1, true);
     for (int i = 0; i < 16; ++i) {
         aDumpGrid->SetColWidth(i + 2, 18);
         aDumpGrid->SetCell(i + 2, 0, "+" + IntToHex(i, 1));
@@ -430,6 +432,7 @@ void TMainForm::FormCreate(TForm*)
     bDumpGrid->SetDefaultRowHeight(aDumpGrid->DefaultRowHeight());
     for (int col = 0; col < aDumpGrid->ColCount(); ++col) {
         bDumpGrid->SetColWidth(col, aDumpGrid->ColWidth(col));
+        bDumpGrid->SetFixedPitchCol(col, aDumpGrid->FixedPitchCol(col));
         bDumpGrid->SetCell(col, 0, aDumpGrid->Cell(col, 0));
     }
     for (int row = 1; row < aDumpGrid->RowCount(); ++row)

@@ -46,6 +46,7 @@ void TStringGrid::SetColCount(int count)
         return;
     d->resizeCells(count, d->rowCount);
     d->colWidths.resize(count, Private::DefaultColWidth);
+    d->fixedPitchCols.resize(count, false);
     d->fixedCols = std::min(d->fixedCols, count - 1);
     d->clampAfterReshape();
 }
@@ -118,6 +119,21 @@ void TStringGrid::SetColWidth(int col, int width)
         throw ERangeError();
     d->colWidths[col] = std::max(width, 0);
     d->placeEditor();
+    d->updateAll();
+}
+
+bool TStringGrid::FixedPitchCol(int col) const
+{
+    if (col < 0 || col >= d->colCount)
+        throw ERangeError();
+    return d->fixedPitchCols[col];
+}
+
+void TStringGrid::SetFixedPitchCol(int col, bool on)
+{
+    if (col < 0 || col >= d->colCount)
+        throw ERangeError();
+    d->fixedPitchCols[col] = on;
     d->updateAll();
 }
 
@@ -349,8 +365,11 @@ void TStringGrid::paintEvent(QPaintEvent* event)
                 continue;
             painter.setPen(selected ? highlightText : d->fontColor);
             painter.setClipRect(cell);
-            painter.drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                             QString::fromStdString(text));
+            if (d->fixedPitchCols[c])
+                DrawFixedPitchText(painter, cell.adjusted(2, 2, 0, 0), QString::fromStdString(text));
+            else
+                painter.drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                                 QString::fromStdString(text));
             painter.setClipping(false);
         }
     };

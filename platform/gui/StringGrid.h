@@ -53,6 +53,10 @@ public:
     void SetColWidth(int col, int width);
     [[nodiscard]] int DefaultRowHeight() const;
     void SetDefaultRowHeight(int height);
+    // A fixed-pitch column draws its texts one character to a cell as wide as the font's digits,
+    // so that characters that stand each for a byte line up; control characters show as blanks.
+    [[nodiscard]] bool FixedPitchCol(int col) const;
+    void SetFixedPitchCol(int col, bool on);
 
     // ---- Look
     void SetColor(const QColor& color);

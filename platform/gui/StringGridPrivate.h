@@ -56,6 +56,11 @@ private:
     bool m_trusted = false;
 };
 
+// Draws the text from the area's left edge one character to a cell as wide as the painter's
+// font's digits; control characters (C0, DEL, C1) show as blanks, and a character that the font
+// draws wider than the cell is taken from a narrower face and, if need be, narrowed to fit.
+void DrawFixedPitchText(QPainter& painter, const QRect& area, const QString& text);
+
 // Runs an event handler through the dispatcher; an unset handler counts as run. False when a
 // runtime error ended it, so that the grid abandons the rest of that input.
 template <class Handler, class... Args>
@@ -79,6 +84,7 @@ struct TStringGrid::Private {
     int fixedRows = 1;
     std::vector<std::string> cells = std::vector<std::string>(25);
     std::vector<int> colWidths = std::vector<int>(5, DefaultColWidth);
+    std::vector<bool> fixedPitchCols = std::vector<bool>(5, false);
     int rowHeight = 24;
 
     QColor color;

@@ -176,6 +176,8 @@ TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
         EXPECT_EQ(grid->ColWidth(1), 102);
         EXPECT_EQ(grid->ColWidth(17), 18);
         EXPECT_EQ(grid->Cell(1, 0), "0123456789ABCDEF");
+        EXPECT_TRUE(grid->FixedPitchCol(1));
+        EXPECT_FALSE(grid->FixedPitchCol(2));
         EXPECT_EQ(grid->Cell(2, 0), "+0");
         EXPECT_EQ(grid->Cell(17, 0), "+F");
         EXPECT_EQ(grid->Cell(0, 1), "000000");

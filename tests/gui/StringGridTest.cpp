@@ -298,6 +298,37 @@ TEST_F(StringGridTest, ShiftAndDragsSelectARangeWhileColAndRowFollowTheCellReach
     EXPECT_EQ(grid.Selection(), (TGridRect{3, 7, 3, 7})) << "without range selection Shift only moves";
 }
 
+TEST_F(StringGridTest, AFixedPitchColumnDrawsEachCharacterInACellOfItsOwn)
+{
+    QFont face(QStringLiteral("IPAGothic"));
+    face.setPixelSize(12);
+    grid.SetGridFont(face, Qt::black);
+    grid.SetColor(Qt::white);
+    grid.SetColWidth(2, 120);
+    grid.SetFixedPitchCol(2, true);
+    const int pitch = QFontMetrics(face).horizontalAdvance(QLatin1Char('0'));
+    const QRect cell = grid.CellRect(2, 3);
+    // What the grid draws of a text in the character cells first to last.
+    auto draw = [&](const QString& text, int first, int last) {
+        grid.SetCell(2, 3, text.toStdString());
+        const QRect cells(cell.left() + 2 + first * pitch, cell.top(), (last - first + 1) * pitch, cell.height());
+        return grid.viewport()->grab().toImage().copy(cells);
+    };
+    const QString blanks(16, QLatin1Char(' '));
+    const QImage blank = draw(blanks, 0, 17);
+    QString controls;
+    for (const char16_t code : {u'\x01', u'\x7f', u'\x80', u'\x85', u'\x90', u'\x9f'})
+        controls += QChar(code);
+    EXPECT_EQ(draw(controls, 0, 17), blank) << "control characters show as blanks";
+
+    // Wide signs keep to their cells, so the last character stands where it stands after blanks.
+    const QString wide = QString::fromUtf8("\u00d7\u00f7\u00a7\u00b6\u00b0\u00e9\u00d7\u00f7\u00a7\u00b6\u00b0\u00e9\u00d7\u00f7\u00a7");
+    ASSERT_EQ(wide.size(), 15);
+    EXPECT_EQ(draw(wide + QLatin1Char('A'), 15, 15), draw(QString(15, QLatin1Char(' ')) + QLatin1Char('A'), 15, 15));
+    EXPECT_EQ(draw(wide + QLatin1Char(' '), 16, 17), draw(blanks, 16, 17)) << "nothing beyond 16 cells";
+    EXPECT_NE(draw(wide, 0, 0), draw(blanks, 0, 0)) << "a wide sign still shows";
+}
+
 TEST_F(StringGridTest, OnlyTheFocusedGridFramesItsCurrentCell)
 {
     Select(3, 5);
