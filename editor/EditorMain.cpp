@@ -19,6 +19,8 @@ int main(int argc, char** argv)
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/Byteloom.png")));
         InstallMessageBoxes();
         InstallFontSubstitutes();
+        // The menus and message boxes are windows of their own and take the forms' font from here.
+        QApplication::setFont(FormFont());
         TMainForm mainForm;
         CentreInOwnerRect(&mainForm, {});
         mainForm.show();

@@ -4,6 +4,7 @@
 
 #include "DataUnit.h"
 #include "Files.h"
+#include "Messages.h"
 #include "Runtime.h"
 #include "TextCodec.h"
 
@@ -58,6 +59,12 @@ void WriteDumpBytes(TStringGrid* grid, const uint8_t* data, int32_t first, int32
         grid->SetCell(column + 2, row, std::string());
 }
 
+// The address of the dump grid's selected cell.
+int32_t CursorOfCell(const TStringGrid* grid)
+{
+    return (grid->Row() - 1) * BytesPerRow + (grid->Col() - 2);
+}
+
 // Keeps the grid's drawing suspended and the hourglass on it for the length of a fill.
 class TBulkFill {
 public:
@@ -103,13 +110,16 @@ void TMainForm::FillDumpGrid()
         } else {
             WriteDumpBytes(grid, DataBuffer[p].data(), 0, n - 1);
         }
+        grid->SetColRow(2, 1);
+        grid->SetTopRow(1);
+        // A key release among the pending events took the cursor from the old selection; the
+        // cursor follows the selection to address 0, so the two never disagree after a refill.
+        CursorAddress[p] = CursorOfCell(grid);
         TStatusBar* bar = DumpBar(p);
         bar->SetPanelText(0, AddressText(CursorAddress[p]));
         bar->SetPanelText(1, "000000-" + AddressText(n - 1));
         bar->SetPanelText(2, std::to_string(n) + "bytes");
         bar->SetPanelText(3, ExtractFileName(DataFileName[p]));
-        grid->SetColRow(2, 1);
-        grid->SetTopRow(1);
     }
     FillStyleGrids(false);
 }
@@ -128,8 +138,7 @@ void TMainForm::RefreshDumpRows(int32_t address, int32_t count)
 void TMainForm::DumpGridCursorMoved()
 {
     const int p = ActivePane;
-    const TStringGrid* grid = DumpGrid(p);
-    CursorAddress[p] = (grid->Row() - 1) * BytesPerRow + (grid->Col() - 2);
+    CursorAddress[p] = CursorOfCell(DumpGrid(p));
     DumpBar(p)->SetPanelText(0, AddressText(CursorAddress[p]));
     FillStyleGrids(false);
 }
@@ -169,10 +178,11 @@ void TMainForm::pmKindClick(TMenuItem* sender)
 
 void TMainForm::LoadIntoPane(int pane, const std::string& fileName)
 {
-    // A load that fails part-way leaves the pane naming a file whose bytes it does not hold.
-    const bool held = m_holdsFile[pane];
-    m_holdsFile[pane] = false;
-    m_holdsFile[pane] = LoadDataFile(pane, fileName) || held;
+    // A load that fails part-way leaves the pane naming a file whose bytes it does not hold; a
+    // file that is not there changes nothing.
+    const TPaneFile before = m_paneFile[pane];
+    m_paneFile[pane] = TPaneFile::Broken;
+    m_paneFile[pane] = LoadDataFile(pane, fileName) ? TPaneFile::Whole : before;
 }
 
 void TMainForm::mOpenClick(TMenuItem*)
@@ -188,8 +198,17 @@ void TMainForm::mOpenClick(TMenuItem*)
 void TMainForm::mSaveClick(TMenuItem*)
 {
     const int p = ActivePane;
-    if (m_holdsFile[p])
+    switch (m_paneFile[p]) {
+    case TPaneFile::Whole:
         SaveDataFile(p, DataFileName[p]);
+        break;
+    case TPaneFile::Broken:
+        ShowMessage("Not saved: the file could not be read whole.");
+        break;
+    case TPaneFile::None:
+        ShowMessage("Not saved: no file has been opened in this pane.");
+        break;
+    }
 }
 
 void TMainForm::mSaveAsClick(TMenuItem*)
@@ -199,7 +218,7 @@ void TMainForm::mSaveAsClick(TMenuItem*)
     if (!SaveDialog1->Execute())
         return;
     SaveDataFile(p, SaveDialog1->FileName());
-    m_holdsFile[p] = true;
+    m_paneFile[p] = TPaneFile::Whole;
     SetCaptionFromPane(p);
 }
 

@@ -234,9 +234,7 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
     MainForm = this;
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Byteloom"));
-    QFont windowFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(FormFont());
 
     BuildDialogs();
     BuildPopupMenus();
@@ -281,9 +279,7 @@ void TMainForm::BuildDialogs()
     ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
     FontDialog1 = new TFontDialog(this);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPixelSize(12);
-    FontDialog1->SetFont(dialogFont, Qt::black);
+    FontDialog1->SetFont(FormFont(), Qt::black);
 }
 
 void TMainForm::BuildPopupMenus()
@@ -422,6 +418,8 @@ void TMainForm::FormCreate(TForm*)
     aDumpGrid->SetColWidth(0, 40);
     aDumpGrid->SetColWidth(1, 102);
     aDumpGrid->SetCell(1, 0, "0123456789ABCDEF");
+    // One byte to one character cell, however the face draws the characters.
+    aDumpGrid->SetFixedPitchCol(1, true);
     for (int i = 0; i < 16; ++i) {
         aDumpGrid->SetColWidth(i + 2, 18);
         aDumpGrid->SetCell(i + 2, 0, "+" + IntToHex(i, 1));
@@ -436,6 +434,7 @@ void TMainForm::FormCreate(TForm*)
     bDumpGrid->SetDefaultRowHeight(aDumpGrid->DefaultRowHeight());
     for (int col = 0; col < aDumpGrid->ColCount(); ++col) {
         bDumpGrid->SetColWidth(col, aDumpGrid->ColWidth(col));
+        bDumpGrid->SetFixedPitchCol(col, aDumpGrid->FixedPitchCol(col));
         bDumpGrid->SetCell(col, 0, aDumpGrid->Cell(col, 0));
     }
     for (int row = 1; row < aDumpGrid->RowCount(); ++row)

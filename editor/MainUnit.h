@@ -215,10 +215,11 @@ private:
     void LoadIntoPane(int pane, const std::string& fileName);
     void FillStyleGrid(int pane);
 
-    // Whether the pane's bytes are those of the file it names: true after a load or a save of
-    // this run. Save writes only such a pane, so that a name kept from the last run never gets
-    // overwritten by an empty pane.
-    bool m_holdsFile[2] = {false, false};
+    // What a pane holds of the file it names. Save writes only a pane that holds the whole file
+    // (loaded or saved in this run), so that neither a name kept from the last run nor a load that
+    // failed part-way gets an empty or partial pane written over the file.
+    enum class TPaneFile : uint8_t { None, Whole, Broken };
+    TPaneFile m_paneFile[2] = {TPaneFile::None, TPaneFile::None};
     TFileDropTarget* m_dropTarget = nullptr;
 };
 

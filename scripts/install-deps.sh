@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  xvfb xauth fonts-dejavu-core fonts-ipafont-gothic
+  xvfb xauth fonts-dejavu-core fonts-ipafont-gothic fonts-liberation
 )
 
 missing=()

@@ -34,12 +34,20 @@ uint8_t FontStyleBits(const QFont& font)
                                 (font.strikeOut() ? 8 : 0));
 }
 
+QFont FormFont()
+{
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(12);
+    return font;
+}
+
 void InstallFontSubstitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
                                {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
                                 QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    // The IPA proportional face has wider digits than the face the widths were made for.
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                               {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("IPAPGothic"),
                                 QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
 }

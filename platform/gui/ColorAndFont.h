@@ -15,7 +15,12 @@
 [[nodiscard]] QFont FontFromSpec(const std::string& face, int points, uint8_t style);
 [[nodiscard]] uint8_t FontStyleBits(const QFont& font);
 
+// The font of the forms, their menus, status bars and boxes.
+[[nodiscard]] QFont FormFont();
+
 // The option file and the windows name their faces as a Japanese desktop has them; where those
-// faces are missing, the metric-compatible IPA faces stand in (so 6 digits still fit a 40-pixel
-// address column), then any fixed-pitch or plain face. Call once, after the application exists.
+// faces are missing, faces that fit the same fixed widths stand in: the fixed-pitch IPA face for
+// the grids (6 digits fit a 40-pixel address column) and a narrow sans face for the forms (the
+// status panels' "000000" fits 50 pixels and "000000-FFFFFFFF" 100), then any face of the kind.
+// Call once, after the application exists.
 void InstallFontSubstitutes();

@@ -12,16 +12,70 @@ TOwnerRect OwnerRectOf(const QWidget* window)
     return {window->x(), window->y(), window->x() + window->width(), window->y() + window->height()};
 }
 
-void CentreInOwnerRect(QWidget* window, TOwnerRect rect)
+namespace {
+
+constexpr const char* RecentringName = "TFrameRecentring";
+
+void PlaceFrame(QWidget* window, TOwnerRect rect)
 {
     if (rect.Left == 0 && rect.Top == 0 && rect.Right == 0 && rect.Bottom == 0) {
         const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
         const QSize size = screen ? screen->size() : QSize();
         rect = {0, 0, size.width(), size.height()};
     }
+    // The whole frame, title bar included, is centred: move() places the frame's corner.
     // Integer division truncates toward zero, as the placement rule wants.
-    window->move(rect.Left + (rect.Right - rect.Left - window->width()) / 2,
-                 rect.Top + (rect.Bottom - rect.Top - window->height()) / 2);
+    const QSize frame = window->frameGeometry().size();
+    window->move(rect.Left + (rect.Right - rect.Left - frame.width()) / 2,
+                 rect.Top + (rect.Bottom - rect.Top - frame.height()) / 2);
+}
+
+// A window that has never been shown has no frame yet, so it was centred by its client area;
+// once the window manager frames it, the centring is made again with the frame, until it hides.
+class TFrameRecentring : public QObject {
+public:
+    TFrameRecentring(QWidget* window, TOwnerRect rect)
+        : QObject(window), m_rect(rect), m_frame(window->frameGeometry().size())
+    {
+        setObjectName(QString::fromLatin1(RecentringName));
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::Hide:
+            deleteLater();
+            break;
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (window->frameGeometry().size() != m_frame) {
+                m_frame = window->frameGeometry().size();
+                PlaceFrame(window, m_rect);
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    TOwnerRect m_rect;
+    QSize m_frame;
+};
+
+} // namespace
+
+void CentreInOwnerRect(QWidget* window, TOwnerRect rect)
+{
+    delete window->findChild<QObject*>(QString::fromLatin1(RecentringName), Qt::FindDirectChildrenOnly);
+    PlaceFrame(window, rect);
+    if (!window->isVisible())
+        new TFrameRecentring(window, rect);
 }
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window) {}

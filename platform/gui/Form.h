@@ -28,7 +28,8 @@ struct TOwnerRect {
 };
 
 [[nodiscard]] TOwnerRect OwnerRectOf(const QWidget* window);
-// Centres the window in the rectangle, or on the screen when all four values are 0.
+// Centres the window's frame, title bar included, in the rectangle, or on the screen when all
+// four values are 0.
 void CentreInOwnerRect(QWidget* window, TOwnerRect rect);
 
 class TForm : public QWidget {

@@ -43,16 +43,29 @@ void TStatusBar::SetPanelText(int index, std::string text)
     update();
 }
 
+QRect TStatusBar::PanelFrame(int index) const
+{
+    CheckRange(index, 0, PanelCount() - 1);
+    int left = 0;
+    for (int i = 0; i < index; ++i)
+        left += m_panels[i].width;
+    const int right = index + 1 == PanelCount() ? width() - 1 : left + m_panels[index].width - 1;
+    return {QPoint(left, 1), QPoint(right - 1, height() - 1)};
+}
+
+QRect TStatusBar::PanelTextRect(int index) const
+{
+    return PanelFrame(index).adjusted(3, 1, -2, -1);
+}
+
 void TStatusBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     const QColor shadow = palette().color(QPalette::Mid);
     const QColor light = palette().color(QPalette::Light);
-    int left = 0;
     for (int i = 0; i < PanelCount(); ++i) {
-        const int right = i + 1 == PanelCount() ? width() - 1 : left + m_panels[i].width - 1;
-        const QRect frame(QPoint(left, 1), QPoint(right - 1, height() - 1));
+        const QRect frame = PanelFrame(i);
         painter.setPen(shadow);
         painter.drawLine(frame.topLeft(), frame.topRight());
         painter.drawLine(frame.topLeft(), frame.bottomLeft());
@@ -60,10 +73,10 @@ void TStatusBar::paintEvent(QPaintEvent*)
         painter.drawLine(frame.bottomLeft(), frame.bottomRight());
         painter.drawLine(frame.topRight(), frame.bottomRight());
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.setClipRect(frame.adjusted(2, 1, -2, -1));
-        painter.drawText(frame.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        const QRect text = PanelTextRect(i);
+        painter.setClipRect(text);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          QString::fromStdString(m_panels[i].text));
         painter.setClipping(false);
-        left = right + 1;
     }
 }

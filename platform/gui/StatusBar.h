@@ -21,6 +21,8 @@ public:
     [[nodiscard]] int PanelWidth(int index) const;
     [[nodiscard]] const std::string& PanelText(int index) const;
     void SetPanelText(int index, std::string text);
+    // Where the panel's text shows; what lies beyond it is cut off.
+    [[nodiscard]] QRect PanelTextRect(int index) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +33,8 @@ private:
         std::string text;
     };
     [[nodiscard]] const Panel& At(int index) const;
+    // The panel's sunken frame.
+    [[nodiscard]] QRect PanelFrame(int index) const;
 
     std::vector<Panel> m_panels;
 };

@@ -46,6 +46,7 @@ void TStringGrid::SetColCount(int count)
         return;
     d->resizeCells(count, d->rowCount);
     d->colWidths.resize(count, Private::DefaultColWidth);
+    d->fixedPitchCols.resize(count, false);
     d->fixedCols = std::min(d->fixedCols, count - 1);
     d->clampAfterReshape();
 }
@@ -101,7 +102,7 @@ void TStringGrid::SetCell(int col, int row, std::string text)
     std::string& cell = d->cells[d->index(col, row)];
     cell = std::move(text);
     if (d->editorOpen && col == d->editCol && row == d->editRow)
-        d->editor->setText(QString::fromStdString(cell));
+        d->setEditorText(QString::fromStdString(cell));
     d->updateCell(col, row);
 }
 
@@ -118,6 +119,21 @@ void TStringGrid::SetColWidth(int col, int width)
         throw ERangeError();
     d->colWidths[col] = std::max(width, 0);
     d->placeEditor();
+    d->updateAll();
+}
+
+bool TStringGrid::FixedPitchCol(int col) const
+{
+    if (col < 0 || col >= d->colCount)
+        throw ERangeError();
+    return d->fixedPitchCols[col];
+}
+
+void TStringGrid::SetFixedPitchCol(int col, bool on)
+{
+    if (col < 0 || col >= d->colCount)
+        throw ERangeError();
+    d->fixedPitchCols[col] = on;
     d->updateAll();
 }
 
@@ -196,6 +212,14 @@ bool TStringGrid::Editing() const
 void TStringGrid::SetRangeSelect(bool on)
 {
     d->rangeSelect = on;
+    d->anchorCol = d->col;
+    d->anchorRow = d->row;
+    d->updateAll();
+}
+
+bool TStringGrid::RangeSelect() const
+{
+    return d->rangeSelect;
 }
 
 void TStringGrid::SetThumbTracking(bool on)
@@ -230,6 +254,11 @@ void TStringGrid::SetColRow(int col, int row)
     if (!d->selectable(col, row))
         throw ERangeError();
     d->moveTo(col, row);
+}
+
+TGridRect TStringGrid::Selection() const
+{
+    return d->selection();
 }
 
 int TStringGrid::TopRow() const
@@ -317,13 +346,15 @@ void TStringGrid::paintEvent(QPaintEvent* event)
     const int pitch = d->rowPitch();
     const int line = d->lineWidth();
 
+    const TGridRect range = d->selection();
     auto paintRow = [&](int r, int top) {
         if (top + pitch <= area.top() || top > area.bottom())
             return;
         for (int c = 0, left = 0; c < d->colCount && left < width; left += d->colWidths[c] + line, ++c) {
             const QRect cell(left, top, d->colWidths[c], d->rowHeight);
             const bool fixed = c < d->fixedCols || r < d->fixedRows;
-            const bool selected = c == d->col && r == d->row;
+            const bool selected =
+                !fixed && c >= range.Left && c <= range.Right && r >= range.Top && r <= range.Bottom;
             painter.fillRect(cell, fixed ? d->fixedColor : selected ? highlight : d->color);
             if (line) {
                 painter.fillRect(cell.right() + 1, top, line, pitch, lineColor);
@@ -334,8 +365,11 @@ void TStringGrid::paintEvent(QPaintEvent* event)
                 continue;
             painter.setPen(selected ? highlightText : d->fontColor);
             painter.setClipRect(cell);
-            painter.drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                             QString::fromStdString(text));
+            if (d->fixedPitchCols[c])
+                DrawFixedPitchText(painter, cell.adjusted(2, 2, 0, 0), QString::fromStdString(text));
+            else
+                painter.drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                                 QString::fromStdString(text));
             painter.setClipping(false);
         }
     };
@@ -343,6 +377,8 @@ void TStringGrid::paintEvent(QPaintEvent* event)
         paintRow(r, r * pitch);
     for (int r = d->topRow, top = d->fixedHeight(); r < d->rowCount && top < height; ++r, top += pitch)
         paintRow(r, top);
+    if (hasFocus())
+        d->drawFocusRect(painter);
 }
 
 void TStringGrid::resizeEvent(QResizeEvent* event)
@@ -364,6 +400,22 @@ void TStringGrid::scrollContentsBy(int, int)
 }
 
 // ---- Private: geometry and scrolling
+
+// A dotted frame that inverts what lies under it, so it shows on any colour, as the desktop's
+// grids mark the cell that takes the keys.
+void TStringGrid::Private::drawFocusRect(QPainter& painter) const
+{
+    const QRect cell = q->CellRect(col, row);
+    if (cell.isEmpty())
+        return;
+    QPen dots(Qt::white);
+    dots.setDashPattern({1, 1});
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(dots);
+    painter.drawRect(cell.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
 
 int TStringGrid::Private::colLeft(int column) const
 {
@@ -441,6 +493,8 @@ void TStringGrid::Private::clampAfterReshape()
 {
     col = std::clamp(col, fixedCols, colCount - 1);
     row = std::clamp(row, fixedRows, rowCount - 1);
+    anchorCol = std::clamp(anchorCol, fixedCols, colCount - 1);
+    anchorRow = std::clamp(anchorRow, fixedRows, rowCount - 1);
     if (editorOpen && (editCol != col || editRow != row))
         closeEditor(false);
     topRow = std::clamp(topRow, fixedRows, maxTopRow());
@@ -465,9 +519,15 @@ void TStringGrid::Private::resizeCells(int newCols, int newRows)
     rowCount = newRows;
 }
 
-TStringGrid::Private::Move TStringGrid::Private::moveTo(int column, int r)
+TStringGrid::Private::Move TStringGrid::Private::moveTo(int column, int r, bool extend)
 {
+    const bool wasRange = anchorCol != col || anchorRow != row;
     if (column == col && r == row) {
+        if (!extend && wasRange) {
+            anchorCol = col;
+            anchorRow = row;
+            updateAll();
+        }
         scrollIntoView();
         return Move::Done;
     }
@@ -482,7 +542,35 @@ TStringGrid::Private::Move TStringGrid::Private::moveTo(int column, int r)
     updateCell(col, row);
     col = column;
     row = r;
+    if (!extend) {
+        anchorCol = col;
+        anchorRow = row;
+    }
     scrollIntoView();
-    updateCell(col, row);
+    if (wasRange || extend)
+        updateAll();
+    else
+        updateCell(col, row);
     return Move::Done;
+}
+
+TGridRect TStringGrid::Private::selection() const
+{
+    return {std::min(col, anchorCol), std::min(row, anchorRow), std::max(col, anchorCol), std::max(row, anchorRow)};
+}
+
+void TStringGrid::Private::nearestSelectable(const QPoint& pos, int& column, int& r) const
+{
+    column = colCount - 1;
+    for (int c = 0, right = 0; c < colCount; ++c) {
+        right += colWidths[c] + lineWidth();
+        if (pos.x() < right) {
+            column = c;
+            break;
+        }
+    }
+    // Above the scrolling rows the drag reaches the row above them, so the view follows it up.
+    r = pos.y() < fixedHeight() ? topRow - 1 : topRow + (pos.y() - fixedHeight()) / rowPitch();
+    column = std::clamp(column, fixedCols, colCount - 1);
+    r = std::clamp(r, fixedRows, rowCount - 1);
 }

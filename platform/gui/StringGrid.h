@@ -19,6 +19,15 @@
 class QLineEdit;
 class QMenu;
 
+// A rectangle of cells, corners included.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool operator==(const TGridRect&) const = default;
+};
+
 class TStringGrid : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -44,6 +53,10 @@ public:
     void SetColWidth(int col, int width);
     [[nodiscard]] int DefaultRowHeight() const;
     void SetDefaultRowHeight(int height);
+    // A fixed-pitch column draws its texts one character to a cell as wide as the font's digits,
+    // so that characters that stand each for a byte line up; control characters show as blanks.
+    [[nodiscard]] bool FixedPitchCol(int col) const;
+    void SetFixedPitchCol(int col, bool on);
 
     // ---- Look
     void SetColor(const QColor& color);
@@ -56,10 +69,13 @@ public:
     [[nodiscard]] QColor FontColor() const;
     void SetGridLines(bool on);
     // Options: editing lets typing, F2 and a double click open the in-place editor on a
-    // selectable cell; range selection and thumb tracking are kept for the callers to read.
+    // selectable cell; range selection lets Shift with the keys or a click, and a drag, select a
+    // rectangle of cells from the cell where it started (the anchor) to the cell reached, which
+    // becomes Col and Row.
     void SetEditing(bool on);
     [[nodiscard]] bool Editing() const;
     void SetRangeSelect(bool on);
+    [[nodiscard]] bool RangeSelect() const;
     void SetThumbTracking(bool on);
 
     // ---- Selection and scrolling
@@ -68,9 +84,12 @@ public:
     // Each move raises OnSelectCell first and happens only when it allows; a cell in a fixed
     // row or column is never selected (asking for one raises ERangeError). Asking for the cell
     // already selected raises no event. The grid scrolls so that the selected cell is visible.
+    // A move by the program selects the one cell.
     void SetCol(int col);
     void SetRow(int row);
     void SetColRow(int col, int row);
+    // The selected cells: the current cell alone, or the range of range selection.
+    [[nodiscard]] TGridRect Selection() const;
     [[nodiscard]] int TopRow() const;
     void SetTopRow(int row);
     // How many non-fixed rows fit in the view.

@@ -5,7 +5,6 @@
 #include "StringGridPrivate.h"
 
 #include <QFocusEvent>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -19,12 +18,55 @@ int EditorByteCount(const QString& text)
     return bytes;
 }
 
-QValidator::State ByteLimitValidator::validate(QString& input, int&) const
+QValidator::State EditorTextValidator::CheckLimit(const QString& input) const
 {
     if (m_limit <= 0)
         return Acceptable;
     const int bytes = EditorByteCount(input);
-    return bytes <= m_limit || bytes <= m_acceptedBytes ? Acceptable : Invalid;
+    return bytes <= m_limit || bytes <= EditorByteCount(m_accepted) ? Acceptable : Invalid;
+}
+
+QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
+{
+    if (m_trusted)
+        return CheckLimit(input);
+    if (!m_passed.isNull() && input == m_passed)
+        return Acceptable;
+    // The new text is the accepted one with a run replaced; the cursor stands behind the run.
+    const auto size = input.size();
+    qsizetype suffix = 0;
+    while (suffix < size - pos && suffix < m_accepted.size() &&
+           input[size - 1 - suffix] == m_accepted[m_accepted.size() - 1 - suffix])
+        ++suffix;
+    qsizetype prefix = 0;
+    while (prefix < size - suffix && prefix < m_accepted.size() - suffix && input[prefix] == m_accepted[prefix])
+        ++prefix;
+    const QString inserted = input.mid(prefix, size - suffix - prefix);
+    if (inserted.isEmpty())
+        return CheckLimit(input);
+    const QString before = input.left(prefix);
+    const QString after = input.right(suffix);
+    int bytes = EditorByteCount(before + after);
+    QString passed;
+    for (QChar key : inserted) {
+        // Backspace, Enter and Esc are commands when typed, never text; a lone half of a
+        // surrogate pair cannot pass as a key.
+        if (!IsTextChar(key) || key.isSurrogate())
+            continue;
+        if (!m_filter(key))
+            break;
+        if (!IsTextChar(key))
+            continue;
+        const int keyBytes = EditorByteCount(QString(key));
+        if (m_limit > 0 && bytes + keyBytes > m_limit)
+            break;
+        passed += key;
+        bytes += keyBytes;
+    }
+    input = before + passed + after;
+    pos = static_cast<int>(before.size() + passed.size());
+    m_passed = input;
+    return Acceptable;
 }
 
 QLineEdit* TStringGrid::InplaceEditor() const
@@ -67,22 +109,6 @@ bool TStringGrid::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         return false;
-    case QEvent::InputMethod: {
-        // Composed text passes the key-press event character by character, as typed keys do.
-        auto* input = static_cast<QInputMethodEvent*>(event);
-        QString passed;
-        for (QChar key : input->commitString()) {
-            if (key.isSurrogate())
-                continue;
-            if (!Fire(OnKeyPress, this, key))
-                return true;
-            if (!key.isNull())
-                passed += key;
-        }
-        if (passed != input->commitString())
-            input->setCommitString(passed, input->replacementStart(), input->replacementLength());
-        return false;
-    }
     case QEvent::FocusIn:
         d->focusEntered();
         return false;
@@ -102,9 +128,14 @@ void TStringGrid::Private::ensureEditor()
     editor->hide();
     editor->setFrame(false);
     editor->setMaxLength(std::numeric_limits<int>::max());
-    validator = new ByteLimitValidator(editor);
+    validator = new EditorTextValidator(editor, [this](QChar& key) { return Fire(q->OnKeyPress, q, key); });
     editor->setValidator(validator);
     editor->installEventFilter(q);
+    // Files dropped on the editor go on to the window, which takes files wherever they are dropped.
+    editor->setAcceptDrops(false);
+    // Made late, the editor would come last in the window's tab order; Tab from it goes where
+    // Tab from the grid goes.
+    QWidget::setTabOrder(q, editor);
     QObject::connect(editor, &QLineEdit::textEdited, q, [this](const QString& text) { editorEdited(text); });
     QObject::connect(editor, &QLineEdit::textChanged, q,
                      [this](const QString& text) { validator->SetAcceptedText(text); });
@@ -130,15 +161,13 @@ void TStringGrid::Private::openEditor(QChar typed)
     colours.setColor(QPalette::Base, color);
     colours.setColor(QPalette::Text, fontColor);
     editor->setPalette(colours);
-    editor->setText(value);
+    setEditorText(value);
     placeEditor();
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
     editor->selectAll();
-    if (IsTextChar(typed)) {
-        editor->insert(QString(typed));
-        editorEdited(editor->text());
-    }
+    if (IsTextChar(typed))
+        insertIntoEditor(QString(typed));
 }
 
 void TStringGrid::Private::closeEditor(bool restore)
@@ -170,6 +199,21 @@ void TStringGrid::Private::editorEdited(const QString& text)
 {
     if (editorOpen)
         cells[index(editCol, editRow)] = text.toStdString();
+}
+
+void TStringGrid::Private::setEditorText(const QString& text)
+{
+    validator->SetTrusted(true);
+    editor->setText(text);
+    validator->SetTrusted(false);
+}
+
+void TStringGrid::Private::insertIntoEditor(const QString& text)
+{
+    validator->SetTrusted(true);
+    editor->insert(text);
+    validator->SetTrusted(false);
+    editorEdited(editor->text());
 }
 
 bool TStringGrid::Private::editorKeyPress(QKeyEvent* event)
@@ -208,9 +252,9 @@ bool TStringGrid::Private::editorKeyPress(QKeyEvent* event)
         closeEditor(false);
         return true;
     }
-    if (key != typed && IsTextChar(key)) {
-        editor->insert(QString(key));
-        editorEdited(editor->text());
+    // A passed character is put in here, so that it does not pass the filter a second time.
+    if (IsTextChar(key)) {
+        insertIntoEditor(QString(key));
         return true;
     }
     return false;

@@ -114,7 +114,7 @@ bool TStringGrid::Private::navigate(const QKeyEvent* event)
     int r = 0;
     if (!navigationTarget(event, column, r))
         return false;
-    moveTo(column, r);
+    moveTo(column, r, extends(event->modifiers()));
     return true;
 }
 
@@ -181,7 +181,7 @@ void TStringGrid::Private::press(QMouseEvent* event, bool doubleClick)
     int r = 0;
     const bool onSelectable = q->MouseToCell(pos.x(), pos.y(), column, r) && selectable(column, r);
     if (left && onSelectable) {
-        if (moveTo(column, r) == Move::Failed)
+        if (moveTo(column, r, extends(event->modifiers())) == Move::Failed)
             return;
         dragSelecting = true;
     }
@@ -203,14 +203,18 @@ void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TStringGrid::mouseMoveEvent(QMouseEvent* event)
 {
-    // Without range selection, dragging with the left button carries the selected cell along.
+    // Dragging with the left button stretches a range selection to the cell reached, wherever
+    // the mouse goes; without range selection it carries the selected cell along.
     if (!d->dragSelecting || !(event->buttons() & Qt::LeftButton))
         return;
     const QPoint pos = event->position().toPoint();
     int column = 0;
     int r = 0;
-    if (MouseToCell(pos.x(), pos.y(), column, r) && d->selectable(column, r) &&
-        d->moveTo(column, r) == Private::Move::Failed)
+    if (d->rangeSelect)
+        d->nearestSelectable(pos, column, r);
+    else if (!MouseToCell(pos.x(), pos.y(), column, r) || !d->selectable(column, r))
+        return;
+    if (d->moveTo(column, r, d->rangeSelect) == Private::Move::Failed)
         d->dragSelecting = false;
 }
 
@@ -289,6 +293,7 @@ QMenu* TStringGrid::PopupMenu() const
 void TStringGrid::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    d->updateCell(d->col, d->row);
     const bool fromEditor = d->focusWithin;
     d->focusEntered();
     if (!d->editorOpen)
@@ -304,11 +309,18 @@ void TStringGrid::focusInEvent(QFocusEvent* event)
 void TStringGrid::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    d->updateCell(d->col, d->row);
     d->focusLeft(event->reason());
 }
 
 void TStringGrid::Private::focusEntered()
 {
+    // Focus given while the window was inactive arrives only once it is active again, and the
+    // grid it left then hears of no exit: whatever the activation state, the focus lies here
+    // now, so any other grid of the window is entered anew when it next has the focus.
+    for (TStringGrid* other : q->window()->findChildren<TStringGrid*>())
+        if (other != q && other->window() == q->window())
+            other->d->focusWithin = false;
     if (focusWithin)
         return;
     focusWithin = true;

@@ -10,30 +10,56 @@
 #include <QValidator>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 class QKeyEvent;
+class QPainter;
 class QMouseEvent;
 
 // The bytes a text takes in the in-place editor: one for a character up to U+00FF (the bytes of
 // the data shown as characters), the UTF-8 length for any other.
 [[nodiscard]] int EditorByteCount(const QString& text);
 
-// Refuses an edit that makes the text longer than the limit, unless the text was already that
-// long, so that an over-long text can still be shortened.
-class ByteLimitValidator : public QValidator {
+// The one gate of the in-place editor's text. Text that the grid put there itself (the cell's
+// text, a typed key that passed the key-press event) is held only to the byte limit: an edit
+// that makes the text longer than the limit is refused, unless the text was already that long,
+// so that an over-long text can still be shortened. Any other text that reaches the editor (a
+// paste, a composed input) passes the key filter character by character, as typed keys do, and
+// keeps the characters that still fit the limit.
+class EditorTextValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    // Called for each character; may drop it (QChar()) or change it. False ends the text there.
+    using TFilter = std::function<bool(QChar& key)>;
+
+    EditorTextValidator(QObject* parent, TFilter filter) : QValidator(parent), m_filter(std::move(filter)) {}
     void SetLimit(int limit) { m_limit = limit; }
-    void SetAcceptedText(const QString& text) { m_acceptedBytes = EditorByteCount(text); }
+    void SetAcceptedText(const QString& text)
+    {
+        m_accepted = text;
+        m_passed.clear();
+    }
+    // While set, edits are the grid's own.
+    void SetTrusted(bool trusted) { m_trusted = trusted; }
     State validate(QString& input, int& pos) const override;
 
 private:
+    [[nodiscard]] State CheckLimit(const QString& input) const;
+
+    TFilter m_filter;
     int m_limit = 0;
-    int m_acceptedBytes = 0;
+    QString m_accepted;
+    // The text this gate made last: the editor puts it in and asks about it once more.
+    mutable QString m_passed;
+    bool m_trusted = false;
 };
+
+// Draws the text from the area's left edge one character to a cell as wide as the painter's
+// font's digits; control characters (C0, DEL, C1) show as blanks, and a character that the font
+// draws wider than the cell is taken from a narrower face and, if need be, narrowed to fit.
+void DrawFixedPitchText(QPainter& painter, const QRect& area, const QString& text);
 
 // Runs an event handler through the dispatcher; an unset handler counts as run. False when a
 // runtime error ended it, so that the grid abandons the rest of that input.
@@ -58,6 +84,7 @@ struct TStringGrid::Private {
     int fixedRows = 1;
     std::vector<std::string> cells = std::vector<std::string>(25);
     std::vector<int> colWidths = std::vector<int>(5, DefaultColWidth);
+    std::vector<bool> fixedPitchCols = std::vector<bool>(5, false);
     int rowHeight = 24;
 
     QColor color;
@@ -70,6 +97,9 @@ struct TStringGrid::Private {
 
     int col = 1;
     int row = 1;
+    // The corner of a range selection that stays while Col and Row move.
+    int anchorCol = 1;
+    int anchorRow = 1;
     int topRow = 1;
 
     int updateLevel = 0;
@@ -80,7 +110,7 @@ struct TStringGrid::Private {
     QMenu* popup = nullptr;
 
     QLineEdit* editor = nullptr;
-    ByteLimitValidator* validator = nullptr;
+    EditorTextValidator* validator = nullptr;
     bool editorOpen = false;
     bool forwardingKey = false; // a key is on its way from the grid to the editor
     int editCol = 0;
@@ -108,6 +138,7 @@ struct TStringGrid::Private {
     [[nodiscard]] std::size_t index(int column, int r) const;
 
     // ---- Drawing and scrolling
+    void drawFocusRect(QPainter& painter) const;
     void updateCell(int column, int r);
     void updateAll();
     void syncScrollBar();
@@ -119,8 +150,16 @@ struct TStringGrid::Private {
 
     // ---- Selection
     // A move asked for by the user or the program: OnSelectCell first; an unchanged cell raises
-    // nothing and only scrolls into view.
-    Move moveTo(int column, int r);
+    // nothing and only scrolls into view. Extending keeps the anchor of a range selection;
+    // otherwise the selection becomes the one cell.
+    Move moveTo(int column, int r, bool extend = false);
+    [[nodiscard]] TGridRect selection() const;
+    [[nodiscard]] bool extends(Qt::KeyboardModifiers modifiers) const
+    {
+        return rangeSelect && (modifiers & Qt::ShiftModifier) != 0;
+    }
+    // The selectable cell nearest to a viewport point, for a range drag that leaves them.
+    void nearestSelectable(const QPoint& pos, int& column, int& r) const;
     // The key's target cell; false when the key does not move the selection.
     bool navigationTarget(const QKeyEvent* event, int& column, int& r);
     bool navigate(const QKeyEvent* event);
@@ -137,6 +176,9 @@ struct TStringGrid::Private {
     void closeEditor(bool restore);
     void placeEditor();
     void editorEdited(const QString& text);
+    // Text that the grid itself puts into the editor: only the byte limit applies.
+    void setEditorText(const QString& text);
+    void insertIntoEditor(const QString& text);
     // The editor's key presses; true when the key was used up before the editor saw it.
     bool editorKeyPress(QKeyEvent* event);
     bool editorKeyRelease(QKeyEvent* event);

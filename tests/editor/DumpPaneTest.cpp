@@ -2,6 +2,7 @@
 
 #include "TextCodec.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -127,6 +128,25 @@ TEST_F(DumpPane, ALoadAmongTheEventsPendingAtTheFillIsWhatTheGridShows)
     EXPECT_EQ(form->aDumpBar->PanelText(2), "3bytes");
 }
 
+TEST_F(DumpPane, ARefillPutsTheCursorWithTheSelectionOnAddressZeroWhateverRanBefore)
+{
+    Load(0, Pattern(40));
+    for (const bool loads : {true, false}) {
+        SCOPED_TRACE(loads ? "a file loaded" : "nothing loaded");
+        form->aDumpGrid->SetColRow(5, 2);
+        form->DumpGridCursorMoved();
+        ASSERT_EQ(CursorAddress[0], 0x13);
+        // The release of the Enter key that confirmed the open dialog still waits in the queue.
+        QCoreApplication::postEvent(form->aDumpGrid, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier));
+        form->WMDropFiles(loads ? WriteFile("next.bin", Pattern(40)) : folder.path().toStdString());
+        EXPECT_EQ(form->aDumpGrid->Col(), 2);
+        EXPECT_EQ(form->aDumpGrid->Row(), 1);
+        EXPECT_EQ(CursorAddress[0], 0);
+        EXPECT_EQ(form->aDumpBar->PanelText(0), "000000");
+        EXPECT_EQ(form->aStyleGrid->Cell(1, 1), "000000") << "the style is laid at the cursor";
+    }
+}
+
 TEST_F(DumpPane, ShiftEnterIsKeptForTheValueEditorWhileOtherKeyReleasesTakeTheCursor)
 {
     struct Case {
@@ -194,7 +214,7 @@ TEST_F(DumpPane, ADropOfSomethingThatIsNoFileRefillsThePaneUnchanged)
     EXPECT_TRUE(recorder.Errors.empty());
 }
 
-TEST_F(DumpPane, SaveWritesOnlyAPaneThatHoldsItsFile)
+TEST_F(DumpPane, SaveWritesOnlyAPaneThatHoldsItsFileAndSaysWhyItDoesNot)
 {
     const std::vector<uint8_t> original = Pattern(10);
     const std::string path = WriteFile("kept.bin", original);
@@ -205,6 +225,9 @@ TEST_F(DumpPane, SaveWritesOnlyAPaneThatHoldsItsFile)
     form->ActivePane = 1;
     form->mSave->trigger();
     EXPECT_TRUE(recorder.Errors.empty()) << "a pane without a file has nowhere to go";
+    const std::string notOpened = "Not saved: no file has been opened in this pane.";
+    EXPECT_EQ(recorder.Messages, (std::vector<std::string>{notOpened, notOpened}));
+    recorder.Messages.clear();
 
     Load(0, original, "kept.bin");
     DataBuffer[0][3] = 0xAA;
@@ -212,6 +235,17 @@ TEST_F(DumpPane, SaveWritesOnlyAPaneThatHoldsItsFile)
     std::vector<uint8_t> changed = original;
     changed[3] = 0xAA;
     EXPECT_EQ(ReadFile(path), changed);
+    EXPECT_TRUE(recorder.Messages.empty());
+
+    // A load that fails once the pane has given up its bytes leaves nothing to write back.
+    const std::string readOnly = WriteFile("read-only.bin", Pattern(30));
+    ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner));
+    seam.FileAnswers = {readOnly};
+    form->mOpen->trigger();
+    ASSERT_EQ(recorder.Errors.size(), 1u);
+    form->mSave->trigger();
+    EXPECT_EQ(ReadFile(readOnly), Pattern(30));
+    EXPECT_EQ(recorder.Messages, std::vector<std::string>{"Not saved: the file could not be read whole."});
 }
 
 TEST_F(DumpPane, SaveAsNamesThePaneAfterTheNewFile)

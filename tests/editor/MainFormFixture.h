@@ -4,6 +4,7 @@
 
 #include "MainUnit.h"
 
+#include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "FakePlatformSeam.h"
 #include "MessageRecorder.h"
@@ -40,6 +41,7 @@ protected:
     {
         RemoveOptionFile();
         InitDataLayer();
+        InstallFontSubstitutes();
         ASSERT_TRUE(folder.isValid());
         form = std::make_unique<TMainForm>();
     }

@@ -3,6 +3,7 @@
 #include "ColorAndFont.h"
 #include "Files.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 
@@ -175,6 +176,8 @@ TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
         EXPECT_EQ(grid->ColWidth(1), 102);
         EXPECT_EQ(grid->ColWidth(17), 18);
         EXPECT_EQ(grid->Cell(1, 0), "0123456789ABCDEF");
+        EXPECT_TRUE(grid->FixedPitchCol(1));
+        EXPECT_FALSE(grid->FixedPitchCol(2));
         EXPECT_EQ(grid->Cell(2, 0), "+0");
         EXPECT_EQ(grid->Cell(17, 0), "+F");
         EXPECT_EQ(grid->Cell(0, 1), "000000");
@@ -196,6 +199,8 @@ TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
     }
     EXPECT_TRUE(form->aStyleGrid->Editing());
     EXPECT_FALSE(form->bStyleGrid->Editing());
+    EXPECT_FALSE(form->aStyleGrid->RangeSelect());
+    EXPECT_TRUE(form->bStyleGrid->RangeSelect());
     EXPECT_EQ(form->aStyleBar->PanelText(1), "Style 0");
     EXPECT_EQ(form->aDumpBar->PanelWidth(1), 100);
     EXPECT_EQ(form->bStyleBar->PanelWidth(1), 160);
@@ -206,6 +211,25 @@ TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
     EXPECT_TRUE(form->mShowStyle->Checked());
     EXPECT_TRUE(form->acceptDrops());
     EXPECT_TRUE(recorder.Errors.empty());
+}
+
+TEST_F(MainWindow, TheTextsThatFixedWidthsHoldFitThem)
+{
+    const QFontMetrics bar(form->aDumpBar->font());
+    const std::pair<int, const char*> panels[] = {{0, "000000"}, {1, "000000-FFFFFFFF"}, {2, "1048576bytes"}};
+    for (const auto& [panel, text] : panels)
+        EXPECT_LE(bar.horizontalAdvance(QString::fromLatin1(text)), form->aDumpBar->PanelTextRect(panel).width())
+            << text;
+    // A grid draws its texts 2 pixels into the cell.
+    for (const TStringGrid* grid : {form->aDumpGrid, form->aStyleGrid}) {
+        const QFontMetrics cells(grid->GridFont());
+        for (int col = 0; col < grid->ColCount(); ++col) {
+            const QString header = QString::fromStdString(grid->Cell(col, 0));
+            EXPECT_LE(cells.horizontalAdvance(header) + 2, grid->ColWidth(col)) << header.toStdString();
+        }
+    }
+    EXPECT_LE(QFontMetrics(form->aDumpGrid->GridFont()).horizontalAdvance(QStringLiteral("0FFFF0")) + 2,
+              form->aDumpGrid->ColWidth(0));
 }
 
 TEST_F(MainWindow, AnErrorInTheStartUpShowsTheErrorBoxAndSkipsTheLaterSteps)
@@ -307,6 +331,53 @@ TEST_F(PaneSwitch, CtrlWGoesToTheGridOfTheSameRoleInTheOtherPane)
     EXPECT_TRUE(form->bStyleGrid->hasFocus());
     CtrlW();
     EXPECT_TRUE(form->aStyleGrid->hasFocus());
+}
+
+TEST_F(PaneSwitch, TheActivePaneFollowsTheGridLastFocusedWhileTheWindowWasInactiveToo)
+{
+    form->mDoubleWindow->trigger();
+    form->aDumpGrid->setFocus();
+    ExpectActive(0);
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    form->bDumpGrid->setFocus(Qt::MouseFocusReason);
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ExpectActive(1);
+    Click(form->aDumpGrid, 2, 1);
+    EXPECT_TRUE(form->aDumpGrid->hasFocus());
+    ExpectActive(0);
+}
+
+TEST_F(PaneSwitch, TabFromAnOpenValueEditorGoesWhereTabFromItsGridGoes)
+{
+    struct Case {
+        const char* name;
+        bool paneB;
+        Qt::KeyboardModifiers shift;
+        TStringGrid* TMainForm::*target;
+        int pane;
+    };
+    const Case cases[] = {
+        {"Tab with pane b", true, Qt::NoModifier, &TMainForm::bDumpGrid, 1},
+        {"Shift+Tab with pane b", true, Qt::ShiftModifier, &TMainForm::aDumpGrid, 0},
+        {"Tab without pane b", false, Qt::NoModifier, &TMainForm::aDumpGrid, 0},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        if (form->bPanel1->isHidden() == test.paneB)
+            form->mDoubleWindow->trigger();
+        form->aStyleGrid->setFocus(Qt::MouseFocusReason);
+        form->aStyleGrid->SetEditorMode(true);
+        ASSERT_TRUE(form->aStyleGrid->EditorMode());
+        ASSERT_TRUE(form->aStyleGrid->InplaceEditor()->hasFocus());
+        QTest::keyClick(form->aStyleGrid->InplaceEditor(), Qt::Key_Tab, test.shift);
+        EXPECT_TRUE((form.get()->*test.target)->hasFocus());
+        ExpectActive(test.pane);
+        form->aStyleGrid->SetEditorMode(false);
+    }
 }
 
 TEST_F(PaneSwitch, HidingPaneBMovesTheFocusToPaneAsDumpGrid)

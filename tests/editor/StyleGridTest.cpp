@@ -1,6 +1,10 @@
 #include "MainFormFixture.h"
 
+#include <QClipboard>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -254,6 +258,50 @@ TEST_F(StyleGridTyping, TheEditorTakesAsManyBytesAsTheFieldsKindAllows)
         EXPECT_EQ(form->aStyleGrid->InplaceEditor()->text(), test.kept);
         QTest::keyClick(form->aStyleGrid, Qt::Key_Escape);
     }
+}
+
+TEST_F(StyleGridTyping, APasteIntoAValuePassesTheFieldsKindAndLength)
+{
+    struct Case {
+        int row;
+        QString pasted;
+        QString kept;
+    };
+    const Case cases[] = {
+        {2, QStringLiteral("xy2"), QStringLiteral("12")},
+        {4, QStringLiteral("-98765"), QStringLiteral("19876")},
+        {3, QStringLiteral("a\tb-c"), QStringLiteral("1a\tb-c")}, // characters take every character
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.row);
+        Click(form->aStyleGrid, 4, test.row);
+        QTest::keyClicks(form->aStyleGrid, QStringLiteral("1"));
+        ASSERT_TRUE(form->aStyleGrid->EditorMode());
+        QGuiApplication::clipboard()->setText(test.pasted);
+        QTest::keyClick(form->aStyleGrid->InplaceEditor(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(form->aStyleGrid->InplaceEditor()->text(), test.kept);
+        QTest::keyClick(form->aStyleGrid, Qt::Key_Escape);
+    }
+}
+
+TEST_F(StyleGridTyping, AFileDroppedOnTheValueEditorGoesIntoTheActivePane)
+{
+    Click(form->aStyleGrid, 4, 2);
+    QTest::keyClicks(form->aStyleGrid, QStringLiteral("1"));
+    QLineEdit* editor = form->aStyleGrid->InplaceEditor();
+    ASSERT_TRUE(form->aStyleGrid->EditorMode());
+    const std::string path = WriteFile("dropped.bin", Pattern(300));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    data.setText(QStringLiteral("77"));
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor, &drop);
+    EXPECT_EQ(DataSize[0], 300);
+    EXPECT_EQ(form->aDumpBar->PanelText(3), "dropped.bin");
+    EXPECT_FALSE(editor->text().contains(QStringLiteral("77")));
 }
 
 TEST_F(StyleGridTyping, APressOnAFieldsFixedCellsSelectsItsValue)

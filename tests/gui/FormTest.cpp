@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -35,6 +36,29 @@ TEST(OwnerRect, AllZeroMeansTheWholeScreen)
     CentreInOwnerRect(&window, {});
     const QSize screen = QGuiApplication::primaryScreen()->size();
     EXPECT_EQ(window.pos(), QPoint((screen.width() - 300) / 2, (screen.height() - 200) / 2));
+}
+
+TEST(OwnerRect, OnTheScreenTheWholeFrameIsCentredShownBeforeOrNot)
+{
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    for (const bool shownBefore : {false, true}) {
+        SCOPED_TRACE(shownBefore ? "shown before" : "never shown");
+        QWidget window;
+        window.resize(300, 200);
+        if (shownBefore) {
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            window.hide();
+        }
+        CentreInOwnerRect(&window, {});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const QRect frame = window.frameGeometry();
+        ASSERT_NE(frame.size(), window.size()) << "the platform frames its windows";
+        EXPECT_EQ(frame.topLeft(), QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2));
+        window.move(10, 10);
+        EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a move of the user's stays";
+    }
 }
 
 TEST(OwnerRect, IsTheWindowsLeftTopAndItsFarEdges)

@@ -3,9 +3,12 @@
 #include "StringGrid.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -255,6 +258,96 @@ TEST_F(StringGridTest, CellRectAndMouseToCellAgree)
     EXPECT_EQ(grid.TopRow(), Rows - grid.VisibleRowCount());
 }
 
+TEST_F(StringGridTest, ShiftAndDragsSelectARangeWhileColAndRowFollowTheCellReached)
+{
+    grid.SetRangeSelect(true);
+    Select(3, 5);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+    ExpectCell(4, 7);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 5, 4, 7}));
+    EXPECT_EQ(log, (std::vector<std::string>{"select 3,6", "select 3,7", "select 4,7"}));
+
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCentre(5, 2));
+    ExpectCell(5, 2);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 5, 5}));
+
+    QTest::keyClick(&grid, Qt::Key_Down);
+    ExpectCell(5, 3);
+    EXPECT_EQ(grid.Selection(), (TGridRect{5, 3, 5, 3})) << "a move without Shift selects one cell";
+
+    // A drag that leaves the selectable cells stretches the range to the nearest of them.
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, CellCentre(4, 2));
+    QMouseEvent move(QEvent::MouseMove, CellCentre(0, 4), grid.viewport()->mapToGlobal(CellCentre(0, 4)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &move);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, CellCentre(0, 4));
+    ExpectCell(2, 4);
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 2, 4, 4}));
+
+    const QImage image = grid.viewport()->grab().toImage();
+    const QRgb highlight = grid.palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    EXPECT_EQ(image.pixel(CellCentre(3, 3)), highlight) << "every cell of the range is drawn selected";
+    EXPECT_NE(image.pixel(CellCentre(5, 3)), highlight);
+
+    grid.SetColRow(3, 6);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 6, 3, 6})) << "a move by the program selects one cell";
+    grid.SetRangeSelect(false);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 7, 3, 7})) << "without range selection Shift only moves";
+}
+
+TEST_F(StringGridTest, AFixedPitchColumnDrawsEachCharacterInACellOfItsOwn)
+{
+    QFont face(QStringLiteral("IPAGothic"));
+    face.setPixelSize(12);
+    grid.SetGridFont(face, Qt::black);
+    grid.SetColor(Qt::white);
+    grid.SetColWidth(2, 120);
+    grid.SetFixedPitchCol(2, true);
+    const int pitch = QFontMetrics(face).horizontalAdvance(QLatin1Char('0'));
+    const QRect cell = grid.CellRect(2, 3);
+    // What the grid draws of a text in the character cells first to last.
+    auto draw = [&](const QString& text, int first, int last) {
+        grid.SetCell(2, 3, text.toStdString());
+        const QRect cells(cell.left() + 2 + first * pitch, cell.top(), (last - first + 1) * pitch, cell.height());
+        return grid.viewport()->grab().toImage().copy(cells);
+    };
+    const QString blanks(16, QLatin1Char(' '));
+    const QImage blank = draw(blanks, 0, 17);
+    QString controls;
+    for (const char16_t code : {u'\x01', u'\x7f', u'\x80', u'\x85', u'\x90', u'\x9f'})
+        controls += QChar(code);
+    EXPECT_EQ(draw(controls, 0, 17), blank) << "control characters show as blanks";
+
+    // Wide signs keep to their cells, so the last character stands where it stands after blanks.
+    const QString wide = QString::fromUtf8("\u00d7\u00f7\u00a7\u00b6\u00b0\u00e9\u00d7\u00f7\u00a7\u00b6\u00b0\u00e9\u00d7\u00f7\u00a7");
+    ASSERT_EQ(wide.size(), 15);
+    EXPECT_EQ(draw(wide + QLatin1Char('A'), 15, 15), draw(QString(15, QLatin1Char(' ')) + QLatin1Char('A'), 15, 15));
+    EXPECT_EQ(draw(wide + QLatin1Char(' '), 16, 17), draw(blanks, 16, 17)) << "nothing beyond 16 cells";
+    EXPECT_NE(draw(wide, 0, 0), draw(blanks, 0, 0)) << "a wide sign still shows";
+}
+
+TEST_F(StringGridTest, OnlyTheFocusedGridFramesItsCurrentCell)
+{
+    Select(3, 5);
+    const QRect cell = grid.CellRect(3, 5);
+    auto markedEdgePixels = [&] {
+        const QImage image = grid.viewport()->grab().toImage();
+        const QRgb inside = image.pixel(cell.center());
+        int marked = 0;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            marked += image.pixel(x, cell.top()) != inside ? 1 : 0;
+        return marked;
+    };
+    grid.setFocus();
+    ASSERT_TRUE(grid.hasFocus());
+    EXPECT_GE(markedEdgePixels(), cell.width() / 3);
+    grid.clearFocus();
+    EXPECT_EQ(markedEdgePixels(), 0);
+}
+
 TEST_F(StringGridTest, RuntimeErrorInAHandlerShowsTheErrorBoxAndTheGridGoesOn)
 {
     MessageRecorder recorder;
@@ -493,6 +586,39 @@ TEST_F(StringGridEditorTest, ByteLimitCountsLatin1AsOneAndOthersByTheirUtf8Lengt
     grid.OnGetEditText = nullptr; // a limit lasts for one opening only
     Type("abc");
     EXPECT_EQ(EditorText(), "abc");
+}
+
+TEST_F(StringGridEditorTest, PastedAndComposedTextPassTheKeyFilterAndTheByteLimit)
+{
+    auto paste = [this](const QString& text, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(grid.InplaceEditor(), key, modifiers);
+    };
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> enter;
+    };
+    const Case cases[] = {
+        {"Ctrl+V", [&](const QString& text) { paste(text, Qt::Key_V, Qt::ControlModifier); }},
+        {"Shift+Insert", [&](const QString& text) { paste(text, Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"composed", [this](const QString& text) {
+             QInputMethodEvent event;
+             event.setCommitString(text);
+             QApplication::sendEvent(grid.InplaceEditor(), &event);
+         }},
+    };
+    byteLimit = 3;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid.SetEditorMode(true);
+        keys.clear();
+        c.enter(QStringLiteral("a#b\rc#d"));
+        EXPECT_EQ(EditorText(), "abc");
+        EXPECT_EQ(grid.Cell(3, 5), "abc");
+        EXPECT_EQ(keys, "a#bc#d") << "each character once; Enter is no text";
+        QTest::keyClick(grid.InplaceEditor(), Qt::Key_Escape);
+        ASSERT_EQ(grid.Cell(3, 5), "old");
+    }
 }
 
 TEST_F(StringGridEditorTest, OpensOnASelectableCellOnlyWhileEditingIsOn)
