@@ -2,6 +2,7 @@
 
 #include "Files.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -53,8 +54,9 @@ template <size_t Width>
     return findInRange(i, count);
 }
 
-bool FindHits(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length, int64_t base,
-              const THitHandler& onHit)
+// Sixteen lanes: the SSE2 registers of every x86-64 processor, or what other targets offer.
+bool FindHitsGeneric(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length, int64_t base,
+                     const THitHandler& onHit)
 {
     return FindHitsIn<16>(data, count, pattern, length, base, onHit);
 }
@@ -67,23 +69,23 @@ bool FindHits(const uint8_t* data, size_t count, const uint8_t* pattern, size_t 
     return FindHitsIn<32>(data, count, pattern, length, base, onHit);
 }
 
-bool FindHitsHere(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length, int64_t base,
+bool FindHits(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length, int64_t base,
                   const THitHandler& onHit)
 {
     static const bool hasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
-    return (hasAvx2 ? FindHitsAvx2 : FindHits)(data, count, pattern, length, base, onHit);
+    return (hasAvx2 ? FindHitsAvx2 : FindHitsGeneric)(data, count, pattern, length, base, onHit);
 }
 #else
-bool FindHitsHere(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length, int64_t base,
+bool FindHits(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length, int64_t base,
                   const THitHandler& onHit)
 {
-    return FindHits(data, count, pattern, length, base, onHit);
+    return FindHitsGeneric(data, count, pattern, length, base, onHit);
 }
 #endif
 
 } // namespace
 
-TFileScanner::TFileScanner(size_t blockSize) : m_blockSize(blockSize) {}
+TFileScanner::TFileScanner(size_t blockSize) : m_blockSize(std::max<size_t>(blockSize, 1)) {}
 
 void TFileScanner::Scan(const std::string& path, const uint8_t* pattern, int patternLength, const THitHandler& onHit)
 {
@@ -104,7 +106,7 @@ void TFileScanner::Scan(const std::string& path, const uint8_t* pattern, int pat
             // A hit may start at any position whose pattern-long run of bytes has fully arrived;
             // the bytes after the last such position start the next runs.
             const size_t count = held - length + 1;
-            if (!FindHitsHere(buffer, count, pattern, length, base, onHit))
+            if (!FindHits(buffer, count, pattern, length, base, onHit))
                 return;
             std::memmove(buffer, buffer + count, length - 1);
             held = length - 1;
