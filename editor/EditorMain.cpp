@@ -3,8 +3,11 @@
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Form.h"
+#include "BinaryBoxUnit.h"
+#include "InputBoxUnit.h"
 #include "MainUnit.h"
 #include "PlatformSeam.h"
+#include "SizeBoxUnit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,6 +23,9 @@ int main(int argc, char** argv)
         InstallMessageBoxes();
         InstallFontSubstitutes();
         TMainForm mainForm;
+        TSizeBox sizeBox;
+        TInputBox inputBox;
+        TBinaryBox binaryBox;
         CentreInOwnerRect(&mainForm, {});
         mainForm.show();
         result = QApplication::exec();
