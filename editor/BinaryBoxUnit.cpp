@@ -8,6 +8,7 @@
 #include "SpeedButton.h"
 #include "StringGrid.h"
 #include "StyleGridDialog.h"
+#include "TypedChar.h"
 #include "UpDown.h"
 
 #include <QKeyEvent>
@@ -141,14 +142,11 @@ void TBinaryBox::SpeedButton1Click(TSpeedButton*)
 
 void TBinaryBox::keyPressEvent(QKeyEvent* event)
 {
-    const QString text = event->text();
-    if (text.size() != 1) {
-        TForm::keyPressEvent(event);
-        return;
-    }
-    QChar key = text[0];
-    RunHandler([&] { FormKeyPress(this, key); });
-    if (key.isNull())
+    const QChar typed = TypedChar(event);
+    QChar key = typed;
+    if (!typed.isNull())
+        RunHandler([&] { FormKeyPress(this, key); });
+    if (!typed.isNull() && key.isNull())
         event->accept();
     else
         TForm::keyPressEvent(event);

@@ -1,6 +1,7 @@
 #include "Edit.h"
 
 #include "Messages.h"
+#include "TypedChar.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -88,22 +89,22 @@ void TEdit::focusInEvent(QFocusEvent* event)
 
 void TEdit::keyPressEvent(QKeyEvent* event)
 {
-    const QString text = event->text();
-    if (text.size() != 1 || text[0].isSurrogate()) {
+    const QChar typed = TypedChar(event);
+    if (typed.isNull()) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    QChar key = text[0];
+    QChar key = typed;
     if (!PassKey(key)) {
         event->accept();
         return;
     }
-    if (key == text[0]) {
+    if (key == typed) {
         QLineEdit::keyPressEvent(event);
         return;
     }
     // The handler typed another character in its place.
-    QKeyEvent replaced(event->type(), 0, event->modifiers(), QString(key));
+    QKeyEvent replaced(event->type(), 0, Qt::NoModifier, QString(key));
     QLineEdit::keyPressEvent(&replaced);
 }
 
