@@ -13,7 +13,7 @@ constexpr int ValueColumn = 4;
 
 void TMainForm::StyleGridDblClick(TStringGrid* sender)
 {
-    if (sender->Col() != ValueColumn || sender->Row() < 1)
+    if (!m_lastPressOnField || sender->Col() != ValueColumn || sender->Row() < 1)
         return;
     const int field = sender->Row() - 1;
     CheckRange(field, 0, RowCount - 1);

@@ -240,6 +240,9 @@ private:
     // this run. Save writes only such a pane, so that a name kept from the last run never gets
     // overwritten by an empty pane.
     bool m_holdsFile[2] = {false, false};
+    // Whether the last mouse press on a style grid hit a field row: a double click opens the
+    // bit editor only there, not on the header row.
+    bool m_lastPressOnField = true;
     TFileDropTarget* m_dropTarget = nullptr;
 };
 

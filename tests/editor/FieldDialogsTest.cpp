@@ -44,7 +44,7 @@ protected:
 TEST_F(FieldDialogs, TheSizeDialogOpensAtTheFieldsSizeAndStepsWithItsArrows)
 {
     std::string shown;
-    const TAnswered answered = AnswerModal(sizeBox.get(), [&] {
+    const TModalAnswer answered(sizeBox.get(), [&] {
         shown = sizeBox->Edit1->text().toStdString();
         EXPECT_EQ(sizeBox->windowTitle(), QStringLiteral("Size input"));
         EXPECT_EQ(sizeBox->size(), QSize(115, 27));
@@ -54,7 +54,7 @@ TEST_F(FieldDialogs, TheSizeDialogOpensAtTheFieldsSizeAndStepsWithItsArrows)
         QTest::mouseClick(sizeBox->SpeedButton1, Qt::LeftButton);
     });
     form->pmChar1->trigger();
-    ASSERT_TRUE(*answered);
+    ASSERT_TRUE(answered.Answered());
     EXPECT_EQ(shown, "20");
     EXPECT_EQ(StyleGroup[0].RowSize[1], 22);
     EXPECT_EQ(form->aStyleGrid->Cell(2, 2), "Cha 22");
@@ -80,7 +80,7 @@ TEST_F(FieldDialogs, TheSizeDialogTakesDigitsOnlyAndReturnsASizeWithin0To255)
         SCOPED_TRACE(test.name);
         SetFields({{vkByte, 1}, {vkChars, 20}});
         form->FillStyleGrids(true);
-        const TAnswered answered = AnswerModal(sizeBox.get(), [&] {
+        const TModalAnswer answered(sizeBox.get(), [&] {
             QTest::keyClick(sizeBox->Edit1, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(sizeBox->Edit1, Qt::Key_Delete);
             QTest::keyClicks(sizeBox->Edit1, test.typed);
@@ -91,7 +91,7 @@ TEST_F(FieldDialogs, TheSizeDialogTakesDigitsOnlyAndReturnsASizeWithin0To255)
             QTest::keyClick(sizeBox->Edit1, Qt::Key_Return);
         });
         form->pmChar1->trigger();
-        ASSERT_TRUE(*answered);
+        ASSERT_TRUE(answered.Answered());
         EXPECT_EQ(StyleGroup[0].RowSize[1], test.size);
         EXPECT_EQ(sizeBox->ModalResult(), mrOk);
     }
@@ -113,12 +113,12 @@ TEST_F(FieldDialogs, EscOrTheCloseBoxLeaveTheSizeAsTheCommandPresetIt)
         SCOPED_TRACE(test.name);
         SetFields({{vkByte, 1}, {vkWord, test.before}});
         form->FillStyleGrids(true);
-        const TAnswered answered = AnswerModal(sizeBox.get(), [&] {
+        const TModalAnswer answered(sizeBox.get(), [&] {
             QTest::keyClicks(sizeBox->Edit1, QStringLiteral("9"));
             test.cancel();
         });
         form->pmSpace1->trigger();
-        ASSERT_TRUE(*answered);
+        ASSERT_TRUE(answered.Answered());
         EXPECT_EQ(sizeBox->ModalResult(), test.result);
         EXPECT_EQ(StyleGroup[0].RowKind[1], vkSpace);
         EXPECT_EQ(StyleGroup[0].RowSize[1], test.before == 0 ? 1 : test.before);
@@ -149,7 +149,7 @@ TEST_F(FieldDialogs, TheTextDialogPresetsItselfByWhatItAsksFor)
         SCOPED_TRACE(test.name);
         for (uint8_t hintShown : {uint8_t{1}, uint8_t{0}}) {
             HintShown = hintShown;
-            const TAnswered answered = AnswerModal(inputBox.get(), [&] {
+            const TModalAnswer answered(inputBox.get(), [&] {
                 EXPECT_EQ(inputBox->windowTitle(), test.caption);
                 EXPECT_EQ(inputBox->Edit1->MaxLength(), test.maxLength);
                 EXPECT_EQ(inputBox->Edit1->text(), test.preset);
@@ -160,7 +160,7 @@ TEST_F(FieldDialogs, TheTextDialogPresetsItselfByWhatItAsksFor)
                 QTest::keyClick(inputBox->Edit1, Qt::Key_Escape);
             });
             (form.get()->*test.item)->trigger();
-            ASSERT_TRUE(*answered);
+            ASSERT_TRUE(answered.Answered());
             EXPECT_EQ(inputBox->ModalResult(), mrNo);
         }
     }
@@ -170,14 +170,14 @@ TEST_F(FieldDialogs, TheTextDialogPresetsItselfByWhatItAsksFor)
 
     // Any other mode asks for plain text.
     inputBox->InputMode = 9;
-    const TAnswered answered = AnswerModal(inputBox.get(), [&] {
+    const TModalAnswer answered(inputBox.get(), [&] {
         EXPECT_EQ(inputBox->windowTitle(), QString());
         EXPECT_EQ(inputBox->Edit1->MaxLength(), 255);
         EXPECT_EQ(inputBox->Edit1->text(), QString());
         QTest::keyClick(inputBox->Edit1, Qt::Key_Escape);
     });
     inputBox->ShowModal();
-    EXPECT_TRUE(*answered);
+    EXPECT_TRUE(answered.Answered());
 }
 
 struct TypedTextCase {
@@ -198,14 +198,14 @@ TEST_F(FieldDialogs, EnterStoresTheTypedTextCutToTheByteLimitOnWholeCharacters)
     };
     for (const TypedTextCase& test : cases) {
         SCOPED_TRACE(test.name);
-        const TAnswered answered = AnswerModal(inputBox.get(), [&] {
+        const TModalAnswer answered(inputBox.get(), [&] {
             QTest::keyClick(inputBox->Edit1, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(inputBox->Edit1, Qt::Key_Delete);
             TypeText(inputBox->Edit1, test.typed);
             QTest::keyClick(inputBox->Edit1, Qt::Key_Return);
         });
         (form.get()->*test.item)->trigger();
-        ASSERT_TRUE(*answered);
+        ASSERT_TRUE(answered.Answered());
         EXPECT_EQ(inputBox->ModalResult(), mrOk);
         const TStyle& style = StyleGroup[form->CurrentStyle];
         const std::string stored = test.item == &TMainForm::pmNewName ? style.StyleName.Text()

@@ -1,6 +1,7 @@
 #pragma once
 // Answers a dialog's next modal show from inside it: the answer (typing, keys, button clicks)
-// runs once the dialog is the active modal window, and must close it.
+// runs once the dialog is the active modal window, and must close it. An answer not yet given
+// is withdrawn when the object goes.
 
 #include "Form.h"
 
@@ -8,24 +9,28 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
-// True once the answer has run.
-using TAnswered = std::shared_ptr<bool>;
+class TModalAnswer {
+public:
+    TModalAnswer(TForm* dialog, std::function<void()> answer) : m_answer(std::move(answer))
+    {
+        m_timer.setInterval(0);
+        QObject::connect(&m_timer, &QTimer::timeout, [this, dialog] {
+            if (QApplication::activeModalWidget() != dialog)
+                return;
+            m_timer.stop();
+            m_answered = true;
+            m_answer();
+        });
+        m_timer.start();
+    }
+    TModalAnswer(const TModalAnswer&) = delete;
+    TModalAnswer& operator=(const TModalAnswer&) = delete;
 
-inline TAnswered AnswerModal(TForm* dialog, std::function<void()> answer)
-{
-    auto answered = std::make_shared<bool>(false);
-    auto* timer = new QTimer(dialog);
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, dialog, [=] {
-        if (QApplication::activeModalWidget() != dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        *answered = true;
-        answer();
-    });
-    timer->start();
-    return answered;
-}
+    [[nodiscard]] bool Answered() const { return m_answered; }
+
+private:
+    std::function<void()> m_answer;
+    QTimer m_timer;
+    bool m_answered = false;
+};
