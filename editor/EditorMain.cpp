@@ -1,9 +1,9 @@
-// Byteloom's start: the data layer first, then the application and its main window, whose
-// creation handler runs inside its construction; the data layer's end after the last window.
+// Byteloom's start: the data layer first, then the application, its main window, whose creation
+// handler runs inside its construction, and the dialogs; the data layer's end after the last window.
+#include "BinaryBoxUnit.h"
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Form.h"
-#include "BinaryBoxUnit.h"
 #include "InputBoxUnit.h"
 #include "MainUnit.h"
 #include "PlatformSeam.h"
