@@ -125,6 +125,27 @@ TEST_F(FieldDialogs, EscOrTheCloseBoxLeaveTheSizeAsTheCommandPresetIt)
     }
 }
 
+TEST_F(FieldDialogs, InTheLowerPaneTheDialogsCentreOverItsStyleGrid)
+{
+    form->mDoubleWindowClick(form->mDoubleWindow);
+    Load(1, Pattern(64));
+    form->FillStyleGrids(true);
+    form->bStyleGrid->setFocus();
+    ASSERT_EQ(form->ActivePane, 1);
+    const TModalAnswer sizeAnswer(sizeBox.get(), [&] {
+        ExpectCentredOverGrid(sizeBox.get(), form->bStyleGrid);
+        QTest::keyClick(sizeBox->Edit1, Qt::Key_Escape);
+    });
+    form->pmSpace1->trigger();
+    EXPECT_TRUE(sizeAnswer.Answered());
+    const TModalAnswer textAnswer(inputBox.get(), [&] {
+        ExpectCentredOverGrid(inputBox.get(), form->bStyleGrid);
+        QTest::keyClick(inputBox->Edit1, Qt::Key_Escape);
+    });
+    form->pmComment->trigger();
+    EXPECT_TRUE(textAnswer.Answered());
+}
+
 struct InputCase {
     const char* name;
     TMenuItem* TMainForm::*item;
