@@ -6,6 +6,8 @@
 #include "Runtime.h"
 #include "StyleGridDialog.h"
 
+#include <iterator>
+
 TInputBox* InputBox = nullptr;
 
 namespace {

@@ -46,8 +46,10 @@ void TUpDown::SetPosition(int position)
 
 void TUpDown::SetAssociate(QLineEdit* edit)
 {
-    if (m_associate)
+    if (m_associate) {
         m_associate->removeEventFilter(this);
+        disconnect(m_associate, nullptr, this, nullptr);
+    }
     m_associate = edit;
     if (!edit)
         return;
