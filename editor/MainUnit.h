@@ -221,17 +221,23 @@ public:
     void StyleGridDblClick(TStringGrid* sender);
 
 private:
+    void BindFieldCommands();
+    // The field on the active style grid's current row.
+    [[nodiscard]] int SelectedField() const;
+    // Shows the text dialog for the mode; true on OK.
+    bool AskForText(uint8_t mode);
+
+    // Whether the last mouse press on a style grid hit a field row: a double click opens the
+    // bit editor only there, not on the header row.
+    bool m_lastPressOnField = true;
+
+private:
     void BuildPanes();
     void BuildPane(int pane);
     void BuildMainMenu();
     void BuildPopupMenus();
     void BuildDialogs();
     void BindGridEvents();
-    void BindFieldCommands();
-    // The field on the active style grid's current row.
-    [[nodiscard]] int SelectedField() const;
-    // Shows the text dialog for the mode; true on OK.
-    bool AskForText(uint8_t mode);
     void SetCaptionFromPane(int pane);
     void LoadIntoPane(int pane, const std::string& fileName);
     void FillStyleGrid(int pane);
@@ -240,9 +246,6 @@ private:
     // this run. Save writes only such a pane, so that a name kept from the last run never gets
     // overwritten by an empty pane.
     bool m_holdsFile[2] = {false, false};
-    // Whether the last mouse press on a style grid hit a field row: a double click opens the
-    // bit editor only there, not on the header row.
-    bool m_lastPressOnField = true;
     TFileDropTarget* m_dropTarget = nullptr;
 };
 
