@@ -1,10 +1,13 @@
-// Byteloom's start: the data layer first, then the application and its main window, whose
-// creation handler runs inside its construction; the data layer's end after the last window.
+// Byteloom's start: the data layer first, then the application, its main window, whose creation
+// handler runs inside its construction, and the dialogs; the data layer's end after the last window.
+#include "BinaryBoxUnit.h"
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Form.h"
+#include "InputBoxUnit.h"
 #include "MainUnit.h"
 #include "PlatformSeam.h"
+#include "SizeBoxUnit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,6 +25,9 @@ int main(int argc, char** argv)
         // The menus and message boxes are windows of their own and take the forms' font from here.
         QApplication::setFont(FormFont());
         TMainForm mainForm;
+        TSizeBox sizeBox;
+        TInputBox inputBox;
+        TBinaryBox binaryBox;
         CentreInOwnerRect(&mainForm, {});
         mainForm.show();
         result = QApplication::exec();

@@ -160,7 +160,9 @@ void TMainForm::StyleGridMouseDown(TStringGrid* sender, Qt::MouseButton, Qt::Key
 {
     int col = 0;
     int row = 0;
-    if (!sender->MouseToCell(x, y, col, row) || row <= 0 || col >= ValueColumn)
+    const bool onCell = sender->MouseToCell(x, y, col, row);
+    m_lastPressOnField = onCell && row > 0;
+    if (!onCell || row <= 0 || col >= ValueColumn)
         return;
     sender->SetCol(ValueColumn);
     sender->SetRow(row);

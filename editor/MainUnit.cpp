@@ -241,6 +241,7 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
     BuildPanes();
     BuildMainMenu();
     BindGridEvents();
+    BindFieldCommands();
     resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 
     setTabOrder(aDumpGrid, aStyleGrid);

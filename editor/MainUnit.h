@@ -204,6 +204,33 @@ public:
     void ShowCursor(int pane);
     void mMoveToTopClick(TMenuItem* sender);
 
+    // ---- Style field commands and the bit editor
+    void pmAdditionClick(TMenuItem* sender);
+    void pmDeleteClick(TMenuItem* sender);
+    void pmClearClick(TMenuItem* sender);
+    void pmNewNameClick(TMenuItem* sender);
+    void pmJumpOffsetClick(TMenuItem* sender);
+    void pmSetOffsetClick(TMenuItem* sender);
+    void pmOffsetAddressClick(TMenuItem* sender);
+    void pmLockClick(TMenuItem* sender);
+    void pmCommentClick(TMenuItem* sender);
+    void pmHintClick(TMenuItem* sender);
+    // The kind items: the clicked item's Tag is the kind.
+    void pmNone1Click(TMenuItem* sender);
+    // Opens the bit editor on a Binary field of the upper style grid.
+    void StyleGridDblClick(TStringGrid* sender);
+
+private:
+    void BindFieldCommands();
+    // The field on the active style grid's current row.
+    [[nodiscard]] int SelectedField() const;
+    // Shows the text dialog for the mode; true on OK.
+    bool AskForText(uint8_t mode);
+
+    // Whether the last mouse press on a style grid hit a field row: a double click opens the
+    // bit editor only there, not on the header row.
+    bool m_lastPressOnField = true;
+
 private:
     void BuildPanes();
     void BuildPane(int pane);

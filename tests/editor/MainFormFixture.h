@@ -4,10 +4,13 @@
 
 #include "MainUnit.h"
 
+#include "BinaryBoxUnit.h"
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "FakePlatformSeam.h"
+#include "InputBoxUnit.h"
 #include "MessageRecorder.h"
+#include "SizeBoxUnit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,10 +47,16 @@ protected:
         InstallFontSubstitutes();
         ASSERT_TRUE(folder.isValid());
         form = std::make_unique<TMainForm>();
+        sizeBox = std::make_unique<TSizeBox>();
+        inputBox = std::make_unique<TInputBox>();
+        binaryBox = std::make_unique<TBinaryBox>();
     }
 
     void TearDown() override
     {
+        binaryBox.reset();
+        inputBox.reset();
+        sizeBox.reset();
         form.reset();
         RemoveOptionFile();
         DoneDataLayer();
@@ -111,4 +120,7 @@ protected:
     MessageRecorder recorder;
     FakePlatformSeam seam;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TSizeBox> sizeBox;
+    std::unique_ptr<TInputBox> inputBox;
+    std::unique_ptr<TBinaryBox> binaryBox;
 };

@@ -1,0 +1,187 @@
+// The style popup's commands: fields added, deleted and cleared, the style renamed, its offset
+// jumped by, set and switched, the editing commands locked, and a field's comment, hint and
+// kind set.
+#include "MainUnit.h"
+
+#include "DataUnit.h"
+#include "InputBoxUnit.h"
+#include "Runtime.h"
+#include "SizeBoxUnit.h"
+
+namespace {
+
+constexpr uint8_t RowInUse = 255;
+
+TStyle& Current(int32_t currentStyle)
+{
+    CheckRange(currentStyle, 0, StyleCount - 1);
+    return StyleGroup[currentStyle];
+}
+
+} // namespace
+
+void TMainForm::BindFieldCommands()
+{
+    const auto bind = [this](TMenuItem* item, void (TMainForm::*handler)(TMenuItem*)) {
+        item->OnClick = [this, handler](TMenuItem* sender) { (this->*handler)(sender); };
+    };
+    bind(pmAddition, &TMainForm::pmAdditionClick);
+    bind(pmDelete, &TMainForm::pmDeleteClick);
+    bind(pmClear, &TMainForm::pmClearClick);
+    bind(pmNewName, &TMainForm::pmNewNameClick);
+    bind(pmJumpOffset1, &TMainForm::pmJumpOffsetClick);
+    bind(pmSetOffset, &TMainForm::pmSetOffsetClick);
+    bind(pmOffsetAddress, &TMainForm::pmOffsetAddressClick);
+    bind(pmLock, &TMainForm::pmLockClick);
+    bind(pmComment, &TMainForm::pmCommentClick);
+    bind(pmHint, &TMainForm::pmHintClick);
+    for (TMenuItem* kindItem : {pmNone1, pmBinary1, pmHex1, pmByte1, pmShortInt1, pmWord1, pmSmallint1, pmLongWord1,
+                                pmLongInt1, pmInt641, pmChar1, pmSpace1})
+        bind(kindItem, &TMainForm::pmNone1Click);
+    aStyleGrid->OnDblClick = [this](TStringGrid* sender) { StyleGridDblClick(sender); };
+}
+
+int TMainForm::SelectedField() const
+{
+    const int field = StyleGrid(ActivePane)->Row() - 1;
+    CheckRange(field, 0, RowCount - 1);
+    return field;
+}
+
+bool TMainForm::AskForText(uint8_t mode)
+{
+    InputBox->InputMode = mode;
+    return InputBox->ShowModal() == mrOk;
+}
+
+void TMainForm::pmAdditionClick(TMenuItem*)
+{
+    InsertStyleRow(CurrentStyle, SelectedField() + 1);
+    FillStyleGrids(true);
+}
+
+void TMainForm::pmDeleteClick(TMenuItem*)
+{
+    DeleteStyleRow(CurrentStyle, SelectedField());
+    FillStyleGrids(true);
+}
+
+void TMainForm::pmClearClick(TMenuItem*)
+{
+    // The name and the offset stay: only the fields go, down to one empty field.
+    TStyle& style = Current(CurrentStyle);
+    for (int row = 0; row < RowCount; ++row) {
+        style.RowUsed[row] = 0;
+        style.RowKind[row] = vkNone;
+        style.RowSize[row] = 0;
+        style.RowComment[row] = {};
+        style.RowHint[row] = {};
+    }
+    style.LastRow = 0;
+    style.TotalSize = 0;
+    style.RowUsed[0] = RowInUse;
+    FillStyleGrids(true);
+}
+
+void TMainForm::pmNewNameClick(TMenuItem*)
+{
+    if (AskForText(0))
+        Current(CurrentStyle).StyleName.Assign(InputBox->InputText);
+    // An emptied name frees the slot; the rebuild's packing drops the style from the menu.
+    RebuildStyleMenu();
+    FillStyleGrids(true);
+}
+
+void TMainForm::pmJumpOffsetClick(TMenuItem*)
+{
+    const int p = ActivePane;
+    const TStyle& style = Current(CurrentStyle);
+    // Wide enough that no offset from a style file can overflow: a cursor that would leave the
+    // data is simply not taken.
+    const int64_t cursor = int64_t{CursorAddress[p]} + style.OffsetAddress;
+    if (cursor < 0 || cursor + style.TotalSize >= DataSize[p])
+        return;
+    CursorAddress[p] = static_cast<int32_t>(cursor);
+    FillStyleGrids(true);
+    ShowCursor(p);
+    DumpGrid(p)->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainForm::pmSetOffsetClick(TMenuItem*)
+{
+    TStyle& style = Current(CurrentStyle);
+    style.OffsetAddress = CursorAddress[ActivePane];
+    pmOffsetAddress->setText(QString::fromStdString(IntToHex(style.OffsetAddress, 6)));
+    pmOffsetAddress->SetChecked(true);
+    style.UseOffset = RowInUse;
+    // The style stays where the cursor was, now as the offset from address zero.
+    mMoveToTopClick(mMoveToZero);
+}
+
+void TMainForm::pmOffsetAddressClick(TMenuItem*)
+{
+    const bool on = !pmOffsetAddress->Checked();
+    pmOffsetAddress->SetChecked(on);
+    Current(CurrentStyle).UseOffset = on ? RowInUse : 0;
+    FillStyleGrids(true);
+}
+
+void TMainForm::pmLockClick(TMenuItem*)
+{
+    const bool locked = !pmLock->Checked();
+    pmLock->SetChecked(locked);
+    for (TMenuItem* item : {pmAddition, pmDelete, pmClear, pmNewName, pmSetOffset, pmOffsetAddress, pmComment, pmHint,
+                            pmNone1, pmBinary1, pmHex1, pmByte1, pmShortInt1, pmWord1, pmSmallint1, pmLongWord1,
+                            pmLongInt1, pmInt641, pmChar1, pmSpace1})
+        item->setEnabled(!locked);
+}
+
+void TMainForm::pmCommentClick(TMenuItem*)
+{
+    const int field = SelectedField();
+    if (AskForText(1)) {
+        TStyle& style = Current(CurrentStyle);
+        style.RowUsed[field] = RowInUse;
+        style.RowComment[field].Assign(InputBox->InputText);
+    }
+    FillStyleGrids(true);
+}
+
+void TMainForm::pmHintClick(TMenuItem*)
+{
+    const int field = SelectedField();
+    if (AskForText(2)) {
+        TStyle& style = Current(CurrentStyle);
+        style.RowUsed[field] = RowInUse;
+        // Stored as typed: "//" becomes a line break only where the hint is shown.
+        style.RowHint[field].Assign(InputBox->InputText);
+    }
+    FillStyleGrids(true);
+}
+
+void TMainForm::pmNone1Click(TMenuItem* sender)
+{
+    const int kind = sender->Tag();
+    CheckRange(kind, 0, KindCount - 1);
+    TStringGrid* grid = StyleGrid(ActivePane);
+    grid->SetEditorMode(false);
+    const int field = SelectedField();
+    TStyle& style = Current(CurrentStyle);
+    style.RowUsed[field] = RowInUse;
+    style.RowKind[field] = static_cast<uint8_t>(kind);
+    if (kind <= vkInt64) {
+        style.RowSize[field] = KindSize[kind];
+    } else if (kind == vkChars || kind == vkSpace) {
+        if (style.RowSize[field] == 0)
+            style.RowSize[field] = KindSize[kind];
+        // Cancelling keeps the new kind with the size it has now.
+        SizeBox->SizeValue = style.RowSize[field];
+        if (SizeBox->ShowModal() == mrOk)
+            style.RowSize[field] = SizeBox->SizeValue;
+    }
+    RecountStyle(CurrentStyle);
+    // Ready for the field's value where the grid can edit in place.
+    if (grid->Editing())
+        grid->SetEditorMode(true);
+    FillStyleGrids(true);
+}
