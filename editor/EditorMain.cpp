@@ -1,6 +1,7 @@
 // Byteloom's start: the data layer first, then the application and its main window, whose
 // creation handler runs inside its construction; the data layer's end after the last window.
 #include "ColorAndFont.h"
+#include "CopyDelBoxUnit.h"
 #include "DataUnit.h"
 #include "Form.h"
 #include "MainUnit.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
         InstallMessageBoxes();
         InstallFontSubstitutes();
         TMainForm mainForm;
+        TCopyDelBox copyDelBox;
         CentreInOwnerRect(&mainForm, {});
         mainForm.show();
         result = QApplication::exec();

@@ -6,6 +6,7 @@
 
 #include "CommonDialogs.h"
 #include "Form.h"
+#include "HintHook.h"
 #include "MenuItem.h"
 #include "Panel.h"
 #include "PopupMenu.h"
@@ -204,7 +205,24 @@ public:
     void ShowCursor(int pane);
     void mMoveToTopClick(TMenuItem* sender);
 
+    // ---- Display options, hints, copy and delete of styles, text report, Tools menu
+    // Sender is one of the five colour and font items, which asks the user first, or the window
+    // itself, which only applies the options to the grids.
+    void mOptionClick(QObject* sender);
+    void mShowOptionClick(TMenuItem* sender);
+    // Lays out the dump and style panels of both panes by DumpShown and StyleShown.
+    void ArrangePanels();
+    void mShowHintClick(QObject* sender);
+    // The application's show-hint hook: each cell of the four grids gets a hint of its own.
+    void ApplicationShowHint(QString& HintStr, bool& CanShow, THintInfo& HintInfo);
+    void mStyleDeleteClick(TMenuItem* sender);
+    void mSaveTextFileClick(TMenuItem* sender);
+    void mTrawlboxClick(TMenuItem* sender);
+    void mDocumentClick(TMenuItem* sender);
+    void mAboutClick(TMenuItem* sender);
+
 private:
+    void BindOptionReportAndToolCommands();
     void BuildPanes();
     void BuildPane(int pane);
     void BuildMainMenu();

@@ -4,6 +4,7 @@
 
 #include "MainUnit.h"
 
+#include "CopyDelBoxUnit.h"
 #include "DataUnit.h"
 #include "FakePlatformSeam.h"
 #include "MessageRecorder.h"
@@ -42,10 +43,12 @@ protected:
         InitDataLayer();
         ASSERT_TRUE(folder.isValid());
         form = std::make_unique<TMainForm>();
+        copyDelBox = std::make_unique<TCopyDelBox>();
     }
 
     void TearDown() override
     {
+        copyDelBox.reset();
         form.reset();
         RemoveOptionFile();
         DoneDataLayer();
@@ -109,4 +112,5 @@ protected:
     MessageRecorder recorder;
     FakePlatformSeam seam;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TCopyDelBox> copyDelBox;
 };
