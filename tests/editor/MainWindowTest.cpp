@@ -162,6 +162,8 @@ TEST_F(MainWindow, EveryComponentCarriesItsName)
     EXPECT_EQ(form->bStyleGrid->PopupMenu(), form->PopupMenu2);
     EXPECT_EQ(form->SaveDialog2->Spec().Title, QStringLiteral("Form style fils is write."));
     EXPECT_EQ(form->OpenDialog2->Spec().Filter, QStringLiteral("form style|*.fms"));
+    EXPECT_FALSE(form->OpenDialog2->Spec().PlacesBar);
+    EXPECT_TRUE(form->SaveDialog2->Spec().PlacesBar);
 }
 
 TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
