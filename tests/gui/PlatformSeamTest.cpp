@@ -3,6 +3,7 @@
 #include "PlatformSeam.h"
 
 #include "FakePlatformSeam.h"
+#include "FontChoiceDialog.h"
 #include "Messages.h"
 
 #include <QApplication>
@@ -76,6 +77,15 @@ TEST(PlatformSeam, TheFileDialogShowsItsPlacesBarAsAskedAndListsAnExtensionsFile
         EXPECT_EQ(filters, QStringList{QStringLiteral(".txt (*.txt)")});
         EXPECT_EQ(sidebarShown, placesBar);
     }
+}
+
+TEST(FontChoiceDialog, OpensOnTheFaceThatStandsInForAMissingOne)
+{
+    QFont::insertSubstitution(QStringLiteral("Face Of Another Desktop"), QStringLiteral("DejaVu Sans Mono"));
+    const TFontChoiceDialog dialog(FontFromSpec("Face Of Another Desktop", 9, 0), Qt::white);
+    EXPECT_EQ(dialog.ChosenFont().family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(dialog.ChosenFont().pointSize(), 9);
+    EXPECT_EQ(dialog.ChosenColor(), QColor(Qt::white));
 }
 
 TEST(ColorAndFont, OptionColoursHoldRedInTheLowByte)
