@@ -2,6 +2,7 @@
 // handler runs inside its construction, and the dialogs; the data layer's end after the last window.
 #include "BinaryBoxUnit.h"
 #include "ColorAndFont.h"
+#include "CopyDelBoxUnit.h"
 #include "DataUnit.h"
 #include "Form.h"
 #include "InputBoxUnit.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
         // The menus and message boxes are windows of their own and take the forms' font from here.
         QApplication::setFont(FormFont());
         TMainForm mainForm;
+        TCopyDelBox copyDelBox;
         TSizeBox sizeBox;
         TInputBox inputBox;
         TBinaryBox binaryBox;

@@ -4,6 +4,7 @@
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "FileDrop.h"
+#include "GridOptions.h"
 #include "Runtime.h"
 
 #include <QKeySequence>
@@ -185,18 +186,6 @@ QMenu* AddMenu(TMainForm* form, QMenuBar* bar, const TMenuSpec& spec)
     return menu;
 }
 
-void PaintGrid(TStringGrid* grid, int32_t colour)
-{
-    const QColor color = ColorFromValue(colour);
-    grid->SetColor(color);
-    grid->SetFixedColor(color);
-}
-
-void ApplyFont(TStringGrid* grid, const TDataFont& font)
-{
-    grid->SetGridFont(FontFromSpec(font.Name, font.Size, font.Style), ColorFromValue(font.Color));
-}
-
 TStringGrid* MakeGrid(TPanel* panel, const char* name, TPopupMenu* popup)
 {
     auto* grid = new TStringGrid(panel);
@@ -242,6 +231,7 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
     BuildMainMenu();
     BindGridEvents();
     BindFieldCommands();
+    BindOptionReportAndToolCommands();
     resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 
     setTabOrder(aDumpGrid, aStyleGrid);
@@ -256,8 +246,10 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
 
 TMainForm::~TMainForm()
 {
-    if (MainForm == this)
+    if (MainForm == this) {
         MainForm = nullptr;
+        SetShowHintHook({});
+    }
 }
 
 void TMainForm::BuildDialogs()
@@ -270,7 +262,8 @@ void TMainForm::BuildDialogs()
     fileDialog(OpenDialog1, "OpenDialog1", TFileDialog::TKind::Open, {});
     fileDialog(SaveDialog1, "SaveDialog1", TFileDialog::TKind::Save, {});
     fileDialog(OpenDialog2, "OpenDialog2", TFileDialog::TKind::Open,
-               {QStringLiteral("Form style file is open."), QStringLiteral("form style|*.fms"), QStringLiteral(".fms")});
+               {QStringLiteral("Form style file is open."), QStringLiteral("form style|*.fms"), QStringLiteral(".fms"),
+                false});
     fileDialog(SaveDialog2, "SaveDialog2", TFileDialog::TKind::Save,
                {QStringLiteral("Form style fils is write."), QStringLiteral("form style|*.fms"), QStringLiteral(".fms")});
     fileDialog(SaveDialog3, "SaveDialog3", TFileDialog::TKind::Save,
@@ -471,14 +464,26 @@ void TMainForm::FormCreate(TForm*)
         ApplyFont(grid, *StyleFont);
     }
 
+    mOptionClick(this);
+
     mShowDump->SetChecked(DumpShown != 0);
     mShowStyle->SetChecked(StyleShown != 0);
+
+    ArrangePanels();
+
+    mShowHint->SetChecked(HintShown == 0);
+    mShowHintClick(this);
 
     ReadStyleGroupFile(StyleGroupFileName);
 
     RebuildStyleMenu();
 
     FillStyleGrids(true);
+
+    SetShowHintHook([this](QString& hintStr, bool& canShow, THintInfo& hintInfo) {
+        ApplicationShowHint(hintStr, canShow, hintInfo);
+    });
+    SetHintHidePause(5000);
 
     m_dropTarget = new TFileDropTarget(this, [this](const std::string& path) { WMDropFiles(path); });
 }

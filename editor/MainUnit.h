@@ -6,6 +6,7 @@
 
 #include "CommonDialogs.h"
 #include "Form.h"
+#include "HintHook.h"
 #include "MenuItem.h"
 #include "Panel.h"
 #include "PopupMenu.h"
@@ -204,6 +205,22 @@ public:
     void ShowCursor(int pane);
     void mMoveToTopClick(TMenuItem* sender);
 
+    // ---- Display options, hints, copy and delete of styles, text report, Tools menu
+    // Sender is one of the five colour and font items, which asks the user first, or the window
+    // itself, which only applies the options to the grids.
+    void mOptionClick(QObject* sender);
+    void mShowOptionClick(TMenuItem* sender);
+    // Lays out the dump and style panels of both panes by DumpShown and StyleShown.
+    void ArrangePanels();
+    void mShowHintClick(QObject* sender);
+    // The application's show-hint hook: each cell of the four grids gets a hint of its own.
+    void ApplicationShowHint(QString& HintStr, bool& CanShow, THintInfo& HintInfo);
+    void mStyleDeleteClick(TMenuItem* sender);
+    void mSaveTextFileClick(TMenuItem* sender);
+    void mTrawlboxClick(TMenuItem* sender);
+    void mDocumentClick(TMenuItem* sender);
+    void mAboutClick(TMenuItem* sender);
+
     // ---- Style field commands and the bit editor
     void pmAdditionClick(TMenuItem* sender);
     void pmDeleteClick(TMenuItem* sender);
@@ -222,16 +239,11 @@ public:
 
 private:
     void BindFieldCommands();
+    void BindOptionReportAndToolCommands();
     // The field on the active style grid's current row.
     [[nodiscard]] int SelectedField() const;
     // Shows the text dialog for the mode; true on OK.
     bool AskForText(uint8_t mode);
-
-    // Whether the last mouse press on a style grid hit a field row: a double click opens the
-    // bit editor only there, not on the header row.
-    bool m_lastPressOnField = true;
-
-private:
     void BuildPanes();
     void BuildPane(int pane);
     void BuildMainMenu();
@@ -248,6 +260,9 @@ private:
     enum class TPaneFile : uint8_t { None, Whole, Broken };
     TPaneFile m_paneFile[2] = {TPaneFile::None, TPaneFile::None};
     TFileDropTarget* m_dropTarget = nullptr;
+    // Whether the last mouse press on a style grid hit a field row: a double click opens the
+    // bit editor only there, not on the header row.
+    bool m_lastPressOnField = true;
 };
 
 // The one main window, for the dialogs; set while it exists.

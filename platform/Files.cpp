@@ -203,8 +203,25 @@ void TTextWriter::Close()
     m_file.Close();
 }
 
+namespace {
+
+std::string& StoodInExecutablePath()
+{
+    static std::string path;
+    return path;
+}
+
+} // namespace
+
+void SetExecutablePath(std::string path)
+{
+    StoodInExecutablePath() = std::move(path);
+}
+
 std::string ExecutablePath()
 {
+    if (!StoodInExecutablePath().empty())
+        return StoodInExecutablePath();
     // readlink cuts a long path silently to the buffer: only a result shorter than the buffer
     // is known to be whole.
     std::string path(4096, '\0');

@@ -74,8 +74,17 @@ private:
     std::string m_text;
 };
 
-// The running executable's full path.
+// The running executable's full path, or the path stood in for it.
 [[nodiscard]] std::string ExecutablePath();
+// Stands another path in for the executable's, so that a test places the program, and the files
+// that live beside it, in a folder of its own; an empty path gives back the real one.
+void SetExecutablePath(std::string path);
+// What the platform puts behind the name of a program file.
+#ifdef _WIN32
+inline constexpr char ExecutableSuffix[] = ".exe";
+#else
+inline constexpr char ExecutableSuffix[] = "";
+#endif
 // The path without its folder.
 [[nodiscard]] std::string ExtractFileName(const std::string& path);
 // The folder of the path, with its trailing separator.

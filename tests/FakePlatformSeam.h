@@ -22,9 +22,19 @@ public:
         std::string proposed;
     };
 
+    struct FontChoice {
+        QFont font;
+        QColor color;
+    };
+
     // The next file dialogs' answers: a name for OK, nullopt for Cancel.
     std::deque<std::optional<std::string>> FileAnswers;
     std::vector<FileRequest> FileRequests;
+    // The next colour and font dialogs' answers, likewise, and what each dialog opened with.
+    std::deque<std::optional<QColor>> ColorAnswers;
+    std::vector<QColor> ColorRequests;
+    std::deque<std::optional<FontChoice>> FontAnswers;
+    std::vector<FontChoice> FontRequests;
     std::vector<std::string> Messages;
     std::vector<std::string> Errors;
     std::vector<std::string> OpenedDocuments;
@@ -40,8 +50,24 @@ public:
     {
         return Answer(true, spec, fileName);
     }
-    bool ExecuteColorDialog(QColor&) override { return false; }
-    bool ExecuteFontDialog(QFont&, QColor&) override { return false; }
+    bool ExecuteColorDialog(QColor& color) override
+    {
+        ColorRequests.push_back(color);
+        const std::optional<QColor> answer = Next(ColorAnswers);
+        if (answer)
+            color = *answer;
+        return answer.has_value();
+    }
+    bool ExecuteFontDialog(QFont& font, QColor& textColor) override
+    {
+        FontRequests.push_back({font, textColor});
+        const std::optional<FontChoice> answer = Next(FontAnswers);
+        if (answer) {
+            font = answer->font;
+            textColor = answer->color;
+        }
+        return answer.has_value();
+    }
     bool OpenDocument(const std::string& path) override
     {
         OpenedDocuments.push_back(path);
@@ -54,17 +80,24 @@ public:
     }
 
 private:
+    // The first scripted answer, taken off the script; Cancel once the script is done.
+    template <typename T>
+    static std::optional<T> Next(std::deque<std::optional<T>>& answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<T> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
     bool Answer(bool save, const TFileDialogSpec& spec, std::string& fileName)
     {
         FileRequests.push_back({save, spec, fileName});
-        if (FileAnswers.empty())
-            return false;
-        std::optional<std::string> answer = FileAnswers.front();
-        FileAnswers.pop_front();
-        if (!answer)
-            return false;
-        fileName = *answer;
-        return true;
+        const std::optional<std::string> answer = Next(FileAnswers);
+        if (answer)
+            fileName = *answer;
+        return answer.has_value();
     }
 
     TPlatformSeam* m_previous;

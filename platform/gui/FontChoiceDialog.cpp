@@ -3,13 +3,27 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// A face that is not installed shows in the face that stands in for it, so that the dialog opens
+// on the font the user sees rather than on the first face of its list.
+QFont AsShown(QFont font)
+{
+    font.setFamily(QFontInfo(font).family());
+    return font;
+}
+
+} // namespace
+
 TFontChoiceDialog::TFontChoiceDialog(const QFont& font, const QColor& textColor, QWidget* parent)
-    : QDialog(parent), m_fonts(new QFontDialog(font, this)), m_colorButton(new QPushButton(this)), m_color(textColor)
+    : QDialog(parent), m_fonts(new QFontDialog(AsShown(font), this)), m_colorButton(new QPushButton(this)),
+      m_color(textColor)
 {
     setWindowTitle(QFontDialog::tr("Select Font"));
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);

@@ -43,7 +43,13 @@ QStringList NameFilters(const QString& filter)
     QStringList result;
     const QStringList parts = filter.split(QLatin1Char('|'));
     for (qsizetype i = 0; i < parts.size(); i += 2) {
-        const QString patterns = i + 1 < parts.size() ? parts[i + 1] : QStringLiteral("*");
+        // An entry without patterns that names an extension (".txt") lists the files of that
+        // extension, as its text promises; any other lists every file.
+        QString patterns = QStringLiteral("*");
+        if (i + 1 < parts.size())
+            patterns = parts[i + 1];
+        else if (parts[i].startsWith(QLatin1Char('.')))
+            patterns = QLatin1Char('*') + parts[i];
         result << QStringLiteral("%1 (%2)").arg(parts[i], QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')));
     }
     return result;
@@ -60,6 +66,12 @@ bool ExecuteFileDialog(const TFileDialogSpec& spec, std::string& fileName, QFile
     if (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
+    if (!spec.PlacesBar) {
+        // Only Qt's own dialog lets its sidebar of places go.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (auto* sidebar = dialog.findChild<QWidget*>(QStringLiteral("sidebar")))
+            sidebar->hide();
+    }
     if (!fileName.empty()) {
         const QFileInfo proposed(QString::fromStdString(fileName));
         dialog.setDirectory(proposed.absolutePath());

@@ -14,6 +14,8 @@ struct TFileDialogSpec {
     // Pairs of description and patterns, separated by '|': "form style|*.fms".
     QString Filter;
     QString DefaultExt; // ".fms"; empty for none
+    // The bar of the desktop's places beside the folder view.
+    bool PlacesBar = true;
 };
 
 class TPlatformSeam {

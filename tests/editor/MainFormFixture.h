@@ -6,6 +6,7 @@
 
 #include "BinaryBoxUnit.h"
 #include "ColorAndFont.h"
+#include "CopyDelBoxUnit.h"
 #include "DataUnit.h"
 #include "FakePlatformSeam.h"
 #include "InputBoxUnit.h"
@@ -47,6 +48,7 @@ protected:
         InstallFontSubstitutes();
         ASSERT_TRUE(folder.isValid());
         form = std::make_unique<TMainForm>();
+        copyDelBox = std::make_unique<TCopyDelBox>();
         sizeBox = std::make_unique<TSizeBox>();
         inputBox = std::make_unique<TInputBox>();
         binaryBox = std::make_unique<TBinaryBox>();
@@ -57,6 +59,7 @@ protected:
         binaryBox.reset();
         inputBox.reset();
         sizeBox.reset();
+        copyDelBox.reset();
         form.reset();
         RemoveOptionFile();
         DoneDataLayer();
@@ -120,6 +123,7 @@ protected:
     MessageRecorder recorder;
     FakePlatformSeam seam;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TCopyDelBox> copyDelBox;
     std::unique_ptr<TSizeBox> sizeBox;
     std::unique_ptr<TInputBox> inputBox;
     std::unique_ptr<TBinaryBox> binaryBox;

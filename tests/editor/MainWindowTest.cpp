@@ -163,6 +163,8 @@ TEST_F(MainWindow, EveryComponentCarriesItsName)
     EXPECT_EQ(form->bStyleGrid->PopupMenu(), form->PopupMenu2);
     EXPECT_EQ(form->SaveDialog2->Spec().Title, QStringLiteral("Form style fils is write."));
     EXPECT_EQ(form->OpenDialog2->Spec().Filter, QStringLiteral("form style|*.fms"));
+    EXPECT_FALSE(form->OpenDialog2->Spec().PlacesBar);
+    EXPECT_TRUE(form->SaveDialog2->Spec().PlacesBar);
 }
 
 TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
@@ -183,7 +185,8 @@ TEST_F(MainWindow, StartsWithTheDesignedGridsAndTheDefaultOptions)
         EXPECT_EQ(grid->Cell(0, 1), "000000");
         EXPECT_EQ(grid->Cell(0, 99), "000620");
         EXPECT_EQ(grid->Cell(2, 1), "");
-        EXPECT_EQ(grid->Color(), QColor(Qt::black));
+        // Pane b is the inactive pane: its grids take the background colour.
+        EXPECT_EQ(grid->Color(), grid == form->aDumpGrid ? QColor(Qt::black) : QColor(0x33, 0x33, 0x33));
         EXPECT_EQ(grid->FontColor(), QColor(Qt::white));
         EXPECT_EQ(grid->GridFont().family().toStdString(), "ＭＳ ゴシック");
         EXPECT_EQ(grid->GridFont().pointSize(), 9);

@@ -3,8 +3,15 @@
 #include "PlatformSeam.h"
 
 #include "FakePlatformSeam.h"
+#include "FontChoiceDialog.h"
 #include "Messages.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +47,45 @@ TEST(PlatformSeam, AFileDialogProposesItsNameAndKeepsItOnCancel)
     EXPECT_TRUE(seam.FileRequests[0].save);
     EXPECT_EQ(seam.FileRequests[0].proposed, "/old.fms");
     EXPECT_EQ(seam.FileRequests[1].spec.Filter, QStringLiteral("form style|*.fms"));
+}
+
+TEST(PlatformSeam, TheFileDialogShowsItsPlacesBarAsAskedAndListsAnExtensionsFiles)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (bool placesBar : {true, false}) {
+        SCOPED_TRACE(placesBar ? "with places bar" : "without places bar");
+        QStringList filters;
+        bool sidebarShown = false;
+        // Answered through the dialog itself: a name without extension and Enter.
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            filters = dialog->nameFilters();
+            const auto* sidebar = dialog->findChild<QWidget*>(QStringLiteral("sidebar"));
+            sidebarShown = sidebar && sidebar->isVisible();
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->clear();
+            QTest::keyClicks(name, QStringLiteral("report"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        std::string fileName = folder.filePath(QStringLiteral("old.txt")).toStdString();
+        const TFileDialogSpec spec{QStringLiteral("Report"), QStringLiteral(".txt"), QStringLiteral(".txt"), placesBar};
+        ASSERT_TRUE(Platform().ExecuteSaveDialog(spec, fileName));
+        EXPECT_EQ(fileName, folder.filePath(QStringLiteral("report.txt")).toStdString());
+        EXPECT_EQ(filters, QStringList{QStringLiteral(".txt (*.txt)")});
+        EXPECT_EQ(sidebarShown, placesBar);
+    }
+}
+
+TEST(FontChoiceDialog, OpensOnTheFaceThatStandsInForAMissingOne)
+{
+    QFont::insertSubstitution(QStringLiteral("Face Of Another Desktop"), QStringLiteral("DejaVu Sans Mono"));
+    const TFontChoiceDialog dialog(FontFromSpec("Face Of Another Desktop", 9, 0), Qt::white);
+    EXPECT_EQ(dialog.ChosenFont().family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(dialog.ChosenFont().pointSize(), 9);
+    EXPECT_EQ(dialog.ChosenColor(), QColor(Qt::white));
 }
 
 TEST(ColorAndFont, OptionColoursHoldRedInTheLowByte)
