@@ -231,6 +231,11 @@ std::string ExecutablePath()
             ThrowOsError(errno, "/proc/self/exe");
         if (static_cast<size_t>(length) < path.size()) {
             path.resize(static_cast<size_t>(length));
+            // A program file replaced while it runs (a rebuild) is reported with this mark; the
+            // option file and the document belong beside the name it was started by.
+            static constexpr std::string_view DeletedMark = " (deleted)";
+            if (path.ends_with(DeletedMark) && !FileExists(path))
+                path.resize(path.size() - DeletedMark.size());
             return path;
         }
         path.resize(path.size() * 2);
