@@ -3,8 +3,10 @@
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Form.h"
+#include "AddressBoxUnit.h"
 #include "MainUnit.h"
 #include "PlatformSeam.h"
+#include "SearchBoxUnit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
         InstallMessageBoxes();
         InstallFontSubstitutes();
         TMainForm mainForm;
+        TSearchBox searchBox;
+        TAddressBox addressBox;
         CentreInOwnerRect(&mainForm, {});
         mainForm.show();
         result = QApplication::exec();

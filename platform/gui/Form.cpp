@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QScreen>
 
 TOwnerRect OwnerRectOf(const QWidget* window)
@@ -53,6 +54,22 @@ void TForm::SetModalResult(int result)
     m_modalResult = result;
     if (result != mrNone && m_modalLoop)
         m_modalLoop->quit();
+}
+
+void TForm::SetToolWindow(bool staysOnTop)
+{
+    Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (staysOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    setWindowFlags(flags);
+}
+
+void TForm::SetColor(const QColor& color)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, color);
+    setPalette(colours);
+    setAutoFillBackground(true);
 }
 
 void TForm::showEvent(QShowEvent* event)

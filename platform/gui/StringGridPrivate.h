@@ -4,6 +4,7 @@
 
 #include "Messages.h"
 #include "StringGrid.h"
+#include "TypedChar.h"
 
 #include <QColor>
 #include <QFont>
@@ -142,11 +143,3 @@ struct TStringGrid::Private {
     bool editorKeyRelease(QKeyEvent* event);
 };
 
-// The character a key press types, as the key-press event reports it: printable characters,
-// Backspace '\b', Enter '\r' and Esc '\x1b'; QChar() for any other key.
-[[nodiscard]] QChar TypedChar(const QKeyEvent* event);
-// A character that the in-place editor takes as text, unlike Backspace, Enter and Esc.
-[[nodiscard]] inline bool IsTextChar(QChar key)
-{
-    return !key.isNull() && key != u'\b' && key != u'\r' && key != u'\x1b';
-}

@@ -4,9 +4,11 @@
 
 #include "MainUnit.h"
 
+#include "AddressBoxUnit.h"
 #include "DataUnit.h"
 #include "FakePlatformSeam.h"
 #include "MessageRecorder.h"
+#include "SearchBoxUnit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,10 +44,14 @@ protected:
         InitDataLayer();
         ASSERT_TRUE(folder.isValid());
         form = std::make_unique<TMainForm>();
+        searchBox = std::make_unique<TSearchBox>();
+        addressBox = std::make_unique<TAddressBox>();
     }
 
     void TearDown() override
     {
+        addressBox.reset();
+        searchBox.reset();
         form.reset();
         RemoveOptionFile();
         DoneDataLayer();
@@ -109,4 +115,6 @@ protected:
     MessageRecorder recorder;
     FakePlatformSeam seam;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TSearchBox> searchBox;
+    std::unique_ptr<TAddressBox> addressBox;
 };
