@@ -10,7 +10,9 @@
 
 TOwnerRect OwnerRectOf(const QWidget* window)
 {
-    return {window->x(), window->y(), window->x() + window->width(), window->y() + window->height()};
+    // The outer rectangle, frame and title bar included, as a caller measures its window.
+    const QRect outer = window->frameGeometry();
+    return {outer.x(), outer.y(), outer.x() + outer.width(), outer.y() + outer.height()};
 }
 
 void CentreInOwnerRect(QWidget* window, TOwnerRect rect)
@@ -20,9 +22,11 @@ void CentreInOwnerRect(QWidget* window, TOwnerRect rect)
         const QSize size = screen ? screen->size() : QSize();
         rect = {0, 0, size.width(), size.height()};
     }
-    // Integer division truncates toward zero, as the placement rule wants.
-    window->move(rect.Left + (rect.Right - rect.Left - window->width()) / 2,
-                 rect.Top + (rect.Bottom - rect.Top - window->height()) / 2);
+    // Integer division truncates toward zero, as the placement rule wants. The frame counts, once
+    // the window manager has told its size.
+    const QSize outer = window->frameGeometry().size();
+    window->move(rect.Left + (rect.Right - rect.Left - outer.width()) / 2,
+                 rect.Top + (rect.Bottom - rect.Top - outer.height()) / 2);
 }
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window) {}

@@ -120,15 +120,18 @@ TEST_F(AddressDialog, CentresInTheMainWindowAndKeepsItsChoices)
     form->setGeometry(60, 40, 881, 460);
     const TOwnerRect owner = OwnerRectOf(form.get());
     QPoint shownAt;
+    QSize outer;
     WhenShown(addressBox.get(), [&] {
         shownAt = addressBox->pos();
+        outer = addressBox->frameGeometry().size();
         addressBox->RadioButton2->click();
         TypeText(addressBox->Edit1, "7");
         QTest::keyClick(addressBox->Edit1, Qt::Key_Return);
     });
     form->mMoveToUser->trigger();
-    EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - 136) / 2,
-                              owner.Top + (owner.Bottom - owner.Top - 40) / 2));
+    EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - outer.width()) / 2,
+                              owner.Top + (owner.Bottom - owner.Top - outer.height()) / 2))
+        << "the outer size, frame included, centres";
     WhenShown(addressBox.get(), [&] {
         EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("7"));
         EXPECT_TRUE(addressBox->RadioButton2->isChecked());

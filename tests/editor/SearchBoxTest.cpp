@@ -177,13 +177,16 @@ TEST_F(SearchDialog, CentresInTheMainWindow)
     form->setGeometry(100, 80, 881, 460);
     const TOwnerRect owner = OwnerRectOf(form.get());
     QPoint shownAt;
+    QSize outer;
     WhenShown(searchBox.get(), [&] {
         shownAt = searchBox->pos();
+        outer = searchBox->frameGeometry().size();
         searchBox->close();
     });
     form->mSearch1->trigger();
-    EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - 215) / 2,
-                              owner.Top + (owner.Bottom - owner.Top - 47) / 2));
+    EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - outer.width()) / 2,
+                              owner.Top + (owner.Bottom - owner.Top - outer.height()) / 2))
+        << "the outer size, frame included, centres";
 }
 
 } // namespace
