@@ -1,9 +1,10 @@
-// Byteloom's start: the data layer first, then the application and its main window, whose
-// creation handler runs inside its construction; the data layer's end after the last window.
+// Byteloom's start: the data layer first, then the application, its main window (whose creation
+// handler runs inside its construction) and the dialogs, made once and reused; the data layer's
+// end after the last window.
+#include "AddressBoxUnit.h"
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Form.h"
-#include "AddressBoxUnit.h"
 #include "MainUnit.h"
 #include "PlatformSeam.h"
 #include "SearchBoxUnit.h"
