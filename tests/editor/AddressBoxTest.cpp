@@ -114,31 +114,31 @@ TEST_F(AddressDialog, TakesOnlyNumberKeysAndEscCancelsWithNo)
     EXPECT_TRUE(recorder.Messages.empty());
 }
 
-TEST_F(AddressDialog, CentresInTheMainWindowAndKeepsItsChoices)
+TEST_F(AddressDialog, KeepsItsChoicesAndCentresInTheMainWindowWhereverItIs)
 {
     Load(0, Pattern(100));
-    form->setGeometry(60, 40, 881, 460);
-    const TOwnerRect owner = OwnerRectOf(form.get());
-    QPoint shownAt;
-    QSize outer;
     WhenShown(addressBox.get(), [&] {
-        shownAt = addressBox->pos();
-        outer = addressBox->frameGeometry().size();
         addressBox->RadioButton2->click();
         TypeText(addressBox->Edit1, "7");
         QTest::keyClick(addressBox->Edit1, Qt::Key_Return);
     });
     form->mMoveToUser->trigger();
-    EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - outer.width()) / 2,
-                              owner.Top + (owner.Bottom - owner.Top - outer.height()) / 2))
-        << "the outer size, frame included, centres";
+
+    form->setGeometry(60, 40, 881, 460);
+    const TOwnerRect owner = OwnerRectOf(form.get());
+    QPoint shownAt;
     WhenShown(addressBox.get(), [&] {
+        shownAt = addressBox->pos();
         EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("7"));
         EXPECT_TRUE(addressBox->RadioButton2->isChecked());
         QTest::keyClick(addressBox->Edit1, Qt::Key_Return);
     });
     form->mMoveToUser->trigger();
     EXPECT_EQ(CursorAddress[0], 14) << "seven bytes on, twice";
+    const QSize outer = addressBox->frameGeometry().size();
+    EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - outer.width()) / 2,
+                              owner.Top + (owner.Bottom - owner.Top - outer.height()) / 2))
+        << "the outer size, frame included, centres";
 }
 
 } // namespace

@@ -172,18 +172,21 @@ TEST_F(SearchDialog, OnlyItsButtonsAndCloseBoxEndItAndItKeepsTheLastAnswer)
     EXPECT_TRUE(recorder.Messages.empty());
 }
 
-TEST_F(SearchDialog, CentresInTheMainWindow)
+TEST_F(SearchDialog, CentresInTheMainWindowWhereverItIs)
 {
+    // The frame's size is known once the dialog has been shown.
+    WhenShown(searchBox.get(), [&] { searchBox->close(); });
+    form->mSearch1->trigger();
+
     form->setGeometry(100, 80, 881, 460);
     const TOwnerRect owner = OwnerRectOf(form.get());
     QPoint shownAt;
-    QSize outer;
     WhenShown(searchBox.get(), [&] {
         shownAt = searchBox->pos();
-        outer = searchBox->frameGeometry().size();
         searchBox->close();
     });
     form->mSearch1->trigger();
+    const QSize outer = searchBox->frameGeometry().size();
     EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - outer.width()) / 2,
                               owner.Top + (owner.Bottom - owner.Top - outer.height()) / 2))
         << "the outer size, frame included, centres";
