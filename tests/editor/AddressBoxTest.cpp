@@ -4,6 +4,7 @@
 #include "ModalDialog.h"
 #include "Runtime.h"
 
+#include <QInputMethodEvent>
 #include <QRadioButton>
 
 namespace {
@@ -104,6 +105,10 @@ TEST_F(AddressDialog, TakesOnlyNumberKeysAndEscCancelsWithNo)
         EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("1$-Fa"));
         QTest::keyClick(addressBox->Edit1, Qt::Key_Backspace);
         EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("1$-F"));
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("9z\u00E9b"));
+        QApplication::sendEvent(addressBox->Edit1, &composed);
+        EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("1$-F9b")) << "composed text passes the filter too";
         QTest::keyClick(addressBox->Edit1, Qt::Key_Escape);
     });
     EXPECT_EQ(addressBox->ShowModal(), mrNo);
