@@ -1,5 +1,7 @@
-// Byteloom's start: the data layer first, then the application, its main window, whose creation
-// handler runs inside its construction, and the dialogs; the data layer's end after the last window.
+// Byteloom's start: the data layer first, then the application, its main window (whose creation
+// handler runs inside its construction) and the dialogs, made once and reused; the data layer's
+// end after the last window.
+#include "AddressBoxUnit.h"
 #include "BinaryBoxUnit.h"
 #include "ColorAndFont.h"
 #include "CopyDelBoxUnit.h"
@@ -8,6 +10,7 @@
 #include "InputBoxUnit.h"
 #include "MainUnit.h"
 #include "PlatformSeam.h"
+#include "SearchBoxUnit.h"
 #include "SizeBoxUnit.h"
 
 #include <QApplication>
@@ -27,9 +30,11 @@ int main(int argc, char** argv)
         QApplication::setFont(FormFont());
         TMainForm mainForm;
         TCopyDelBox copyDelBox;
+        TSearchBox searchBox;
         TSizeBox sizeBox;
         TInputBox inputBox;
         TBinaryBox binaryBox;
+        TAddressBox addressBox;
         CentreInOwnerRect(&mainForm, {});
         mainForm.show();
         result = QApplication::exec();

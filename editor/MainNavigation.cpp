@@ -1,6 +1,8 @@
-// The commands that move a pane's cursor: the jumps of the Jump menu.
+// The commands that move a pane's cursor: the jumps of the Jump menu, and the binding of the
+// Search and Jump menus to their handlers.
 #include "MainUnit.h"
 
+#include "AddressBoxUnit.h"
 #include "DataUnit.h"
 
 namespace {
@@ -9,7 +11,21 @@ constexpr int BytesPerRow = 16;
 
 } // namespace
 
-void TMainForm::ShowCursor(int pane)
+void TMainForm::BindNavigationCommands()
+{
+    mSearch1->OnClick = [this](TMenuItem* sender) { mSearch1Click(sender); };
+    mFrontSearch->OnClick = [this](TMenuItem* sender) { mFrontSearchClick(sender); };
+    mNextSearch->OnClick = [this](TMenuItem* sender) { mNextSearchClick(sender); };
+    mFrontCompared->OnClick = [this](TMenuItem* sender) { mFrontComparedClick(sender); };
+    mNextCompared->OnClick = [this](TMenuItem* sender) { mNextComparedClick(sender); };
+    mMoveToEnd->OnClick = [this](TMenuItem* sender) { mMoveToEndClick(sender); };
+    mMoveToUser->OnClick = [this](TMenuItem* sender) { mMoveToUserClick(sender); };
+    mMoveToFront->OnClick = [this](TMenuItem* sender) { mMoveToFrontClick(sender); };
+    mMoveToNext->OnClick = [this](TMenuItem* sender) { mMoveToNextClick(sender); };
+    mSameAddress->OnClick = [this](TMenuItem* sender) { mSameAddressClick(sender); };
+}
+
+bool TMainForm::ShowCursor(int pane)
 {
     // Only the selection moves: the dump status bar keeps the address of the last move the user
     // made in the grid.
@@ -18,9 +34,10 @@ void TMainForm::ShowCursor(int pane)
     const int64_t row = cursor / BytesPerRow + 1;
     const int64_t col = cursor % BytesPerRow + 2;
     if (cursor < 0 || row >= grid->RowCount() || col >= grid->ColCount())
-        return;
+        return false;
     grid->SetRow(static_cast<int>(row));
     grid->SetCol(static_cast<int>(col));
+    return true;
 }
 
 void TMainForm::mMoveToTopClick(TMenuItem*)
@@ -29,4 +46,88 @@ void TMainForm::mMoveToTopClick(TMenuItem*)
     CursorAddress[p] = 0;
     FillStyleGrids(true);
     ShowCursor(p);
+}
+
+void TMainForm::mMoveToEndClick(TMenuItem*)
+{
+    const int p = ActivePane;
+    if (DataSize[p] <= 0 || CursorAddress[p] < 0 || int64_t{CursorAddress[p]} + 1 >= DataSize[p])
+        return;
+    CursorAddress[p] = DataSize[p] - 1;
+    ShowCursor(p);
+    FillStyleGrids(false);
+}
+
+void TMainForm::mMoveToUserClick(TMenuItem*)
+{
+    AddressBox->OwnerRect = OwnerRectOf(this);
+    if (AddressBox->ShowModal() != mrOk)
+        return;
+    const int p = ActivePane;
+    CursorAddress[p] = AddressBox->TargetAddress;
+    ShowCursor(p);
+    FillStyleGrids(false);
+}
+
+namespace {
+
+// Moves the active pane's cursor by the current style's size, when that lands on a byte of the
+// pane's data. The size is recounted first even when the cursor cannot move.
+void JumpByStyle(TMainForm& form, int direction)
+{
+    const int p = form.ActivePane;
+    if (DataSize[p] <= 0)
+        return;
+    RecountStyle(form.CurrentStyle);
+    const int64_t target = int64_t{CursorAddress[p]} + int64_t{direction} * StyleGroup[form.CurrentStyle].TotalSize;
+    // Also backward from a cursor beyond the end of the data: the target must be a byte of it.
+    if (target < 0 || target >= DataSize[p])
+        return;
+    CursorAddress[p] = static_cast<int32_t>(target);
+    form.ShowCursor(p);
+    form.FillStyleGrids(false);
+}
+
+// Sets the active pane for the length of one refill, and back when it ends, also by an error.
+class TActivePaneFor {
+public:
+    TActivePaneFor(TMainForm& form, int pane) : m_form(form), m_pane(form.ActivePane)
+    {
+        m_form.ActivePane = static_cast<uint8_t>(pane);
+    }
+    ~TActivePaneFor() { m_form.ActivePane = m_pane; }
+    TActivePaneFor(const TActivePaneFor&) = delete;
+    TActivePaneFor& operator=(const TActivePaneFor&) = delete;
+
+private:
+    TMainForm& m_form;
+    uint8_t m_pane;
+};
+
+} // namespace
+
+void TMainForm::mMoveToFrontClick(TMenuItem*)
+{
+    JumpByStyle(*this, -1);
+}
+
+void TMainForm::mMoveToNextClick(TMenuItem*)
+{
+    JumpByStyle(*this, 1);
+}
+
+void TMainForm::mSameAddressClick(TMenuItem*)
+{
+    if (DataSize[0] < 1 || DataSize[1] < 1)
+        return;
+    const int p = ActivePane;
+    const int q = 1 - p;
+    if (CursorAddress[p] < 0 || CursorAddress[p] >= DataSize[q])
+        return;
+    CursorAddress[q] = CursorAddress[p];
+    ShowCursor(q);
+    // Only the other pane's style grid is laid anew; the active pane, its colours and the focus
+    // stay.
+    TActivePaneFor other(*this, q);
+    FillStyleGrids(false);
 }

@@ -232,6 +232,7 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
     BindGridEvents();
     BindFieldCommands();
     BindOptionReportAndToolCommands();
+    BindNavigationCommands();
     resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 
     setTabOrder(aDumpGrid, aStyleGrid);

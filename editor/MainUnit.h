@@ -201,9 +201,20 @@ public:
     [[nodiscard]] TMenuItem* StyleItem(int slot) const;
 
     // ---- Navigation: search, compare and jumps
-    // Selects the dump cell of the pane's cursor, when the grid has it, and scrolls it into view.
-    void ShowCursor(int pane);
+    // Selects the dump cell of the pane's cursor, when the grid has it, and scrolls it into view;
+    // false when the grid has no such cell.
+    bool ShowCursor(int pane);
     void mMoveToTopClick(TMenuItem* sender);
+    void mSearch1Click(TMenuItem* sender);
+    void mFrontSearchClick(TMenuItem* sender);
+    void mNextSearchClick(TMenuItem* sender);
+    void mFrontComparedClick(TMenuItem* sender);
+    void mNextComparedClick(TMenuItem* sender);
+    void mMoveToEndClick(TMenuItem* sender);
+    void mMoveToUserClick(TMenuItem* sender);
+    void mMoveToFrontClick(TMenuItem* sender);
+    void mMoveToNextClick(TMenuItem* sender);
+    void mSameAddressClick(TMenuItem* sender);
 
     // ---- Display options, hints, copy and delete of styles, text report, Tools menu
     // Sender is one of the five colour and font items, which asks the user first, or the window
@@ -250,6 +261,7 @@ private:
     void BuildPopupMenus();
     void BuildDialogs();
     void BindGridEvents();
+    void BindNavigationCommands();
     void SetCaptionFromPane(int pane);
     void LoadIntoPane(int pane, const std::string& fileName);
     void FillStyleGrid(int pane);

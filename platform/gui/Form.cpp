@@ -5,11 +5,14 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QScreen>
 
 TOwnerRect OwnerRectOf(const QWidget* window)
 {
-    return {window->x(), window->y(), window->x() + window->width(), window->y() + window->height()};
+    // The outer rectangle, frame and title bar included, as a caller measures its window.
+    const QRect outer = window->frameGeometry();
+    return {outer.x(), outer.y(), outer.x() + outer.width(), outer.y() + outer.height()};
 }
 
 namespace {
@@ -107,6 +110,22 @@ void TForm::SetModalResult(int result)
     m_modalResult = result;
     if (result != mrNone && m_modalLoop)
         m_modalLoop->quit();
+}
+
+void TForm::SetToolWindow(bool staysOnTop)
+{
+    Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (staysOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    setWindowFlags(flags);
+}
+
+void TForm::SetColor(const QColor& color)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, color);
+    setPalette(colours);
+    setAutoFillBackground(true);
 }
 
 void TForm::showEvent(QShowEvent* event)

@@ -2,6 +2,7 @@
 // The base of the windows: create, show and close events run through RunHandler; a modal show
 // returns the modal result that closed the form (the close box gives Cancel).
 
+#include <QColor>
 #include <QWidget>
 
 #include <functional>
@@ -47,6 +48,12 @@ public:
     [[nodiscard]] int ModalResult() const { return m_modalResult; }
     // A result other than mrNone ends a modal show.
     void SetModalResult(int result);
+
+    // A dialog's frame: a tool window with a close box only, kept above the other windows when
+    // asked.
+    void SetToolWindow(bool staysOnTop);
+    // The colour of the form's own background, behind its controls.
+    void SetColor(const QColor& color);
 
 protected:
     // Runs OnCreate; a form calls it once its components exist.

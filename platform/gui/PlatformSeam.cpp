@@ -3,6 +3,7 @@
 #include "FontChoiceDialog.h"
 #include "Messages.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -83,18 +84,29 @@ bool ExecuteFileDialog(const TFileDialogSpec& spec, std::string& fileName, QFile
     return true;
 }
 
+// A box belongs to the window the user is in, so that it shows above a dialog that stays on top
+// of the others.
+void ShowBox(QMessageBox::Icon icon, const std::string& text)
+{
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr)
+        owner = QApplication::activeWindow();
+    QMessageBox box(icon, ApplicationTitle(), BoxText(text), QMessageBox::Ok, owner);
+    if (owner != nullptr && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
 } // namespace
 
 void TPlatformSeam::MessageBox(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), BoxText(text), QMessageBox::Ok);
-    box.exec();
+    ShowBox(QMessageBox::NoIcon, text);
 }
 
 void TPlatformSeam::ErrorBox(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), BoxText(text), QMessageBox::Ok);
-    box.exec();
+    ShowBox(QMessageBox::Critical, text);
 }
 
 bool TPlatformSeam::ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName)

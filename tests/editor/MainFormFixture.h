@@ -4,6 +4,7 @@
 
 #include "MainUnit.h"
 
+#include "AddressBoxUnit.h"
 #include "BinaryBoxUnit.h"
 #include "ColorAndFont.h"
 #include "CopyDelBoxUnit.h"
@@ -11,6 +12,7 @@
 #include "FakePlatformSeam.h"
 #include "InputBoxUnit.h"
 #include "MessageRecorder.h"
+#include "SearchBoxUnit.h"
 #include "SizeBoxUnit.h"
 
 #include <QApplication>
@@ -49,16 +51,20 @@ protected:
         ASSERT_TRUE(folder.isValid());
         form = std::make_unique<TMainForm>();
         copyDelBox = std::make_unique<TCopyDelBox>();
+        searchBox = std::make_unique<TSearchBox>();
         sizeBox = std::make_unique<TSizeBox>();
         inputBox = std::make_unique<TInputBox>();
         binaryBox = std::make_unique<TBinaryBox>();
+        addressBox = std::make_unique<TAddressBox>();
     }
 
     void TearDown() override
     {
+        addressBox.reset();
         binaryBox.reset();
         inputBox.reset();
         sizeBox.reset();
+        searchBox.reset();
         copyDelBox.reset();
         form.reset();
         RemoveOptionFile();
@@ -124,7 +130,9 @@ protected:
     FakePlatformSeam seam;
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<TCopyDelBox> copyDelBox;
+    std::unique_ptr<TSearchBox> searchBox;
     std::unique_ptr<TSizeBox> sizeBox;
     std::unique_ptr<TInputBox> inputBox;
     std::unique_ptr<TBinaryBox> binaryBox;
+    std::unique_ptr<TAddressBox> addressBox;
 };

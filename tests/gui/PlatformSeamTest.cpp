@@ -1,5 +1,6 @@
 #include "ColorAndFont.h"
 #include "CommonDialogs.h"
+#include "Form.h"
 #include "PlatformSeam.h"
 
 #include "FakePlatformSeam.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +30,30 @@ TEST(PlatformSeam, TheMessageBoxesGoThroughTheInstalledSeam)
     SetErrorBoxHook(previousError);
     EXPECT_EQ(seam.Messages, std::vector<std::string>{"Input error."});
     EXPECT_EQ(seam.Errors, std::vector<std::string>{"Range check error"});
+}
+
+TEST(PlatformSeam, AMessageBoxShowsAboveTheDialogThatStaysOnTop)
+{
+    TForm dialog;
+    dialog.SetToolWindow(true);
+    QWidget* owner = nullptr;
+    bool onTop = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTimer::singleShot(0, &dialog, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                    owner = box->parentWidget();
+                    onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                    box->accept();
+                }
+            }
+        });
+        Platform().MessageBox("Overflow");
+        dialog.close();
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(owner, &dialog);
+    EXPECT_TRUE(onTop);
 }
 
 TEST(PlatformSeam, AFileDialogProposesItsNameAndKeepsItOnCancel)
