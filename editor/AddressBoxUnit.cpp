@@ -1,5 +1,6 @@
 #include "AddressBoxUnit.h"
 
+#include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "MainUnit.h"
@@ -19,9 +20,7 @@ TAddressBox::TAddressBox(QWidget* parent) : TForm(parent)
     setWindowTitle(QStringLiteral("Input Address"));
     SetToolWindow(true);
     SetColor(Qt::blue);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPixelSize(12);
-    setFont(dialogFont);
+    setFont(FormFont());
     setFixedSize(136, 40);
 
     Edit1 = new TEdit(this);

@@ -1,5 +1,6 @@
 #include "CopyDelBoxUnit.h"
 
+#include "ColorAndFont.h"
 #include "CopyDelBoxImages.h"
 #include "DataUnit.h"
 #include "Messages.h"
@@ -104,17 +105,11 @@ TCopyDelBox::TCopyDelBox(QWidget* parent) : TForm(parent)
 {
     CopyDelBox = this;
     setObjectName(QStringLiteral("CopyDelBox"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowStaysOnTopHint);
+    SetToolWindow(true);
     setWindowTitle(QStringLiteral("Copy & Delete"));
     setFixedSize(454, 211);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPixelSize(12);
-    setFont(dialogFont);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::blue);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setFont(FormFont());
+    SetColor(Qt::blue);
 
     Label1 = MakeLabel(this, "Label1", "Style group file", {4, 1, 201, 12});
     Label2 = MakeLabel(this, "Label2", "Stack", {247, 1, 201, 12});

@@ -1,6 +1,7 @@
 #include "SearchBoxUnit.h"
 
 #include "ArrowGlyphs.h"
+#include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "SpeedButton.h"
@@ -42,9 +43,7 @@ TSearchBox::TSearchBox(QWidget* parent) : TForm(parent)
     setWindowTitle(QStringLiteral("Search"));
     SetToolWindow(true);
     SetColor(Qt::blue);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPixelSize(12);
-    setFont(dialogFont);
+    setFont(FormFont());
     setFixedSize(215, 47);
 
     ComboBox1 = new QComboBox(this);

@@ -1,25 +1,17 @@
 #include "StyleGridDialog.h"
 
+#include "ColorAndFont.h"
 #include "Form.h"
 #include "MainUnit.h"
 #include "StringGrid.h"
 
-#include <QPalette>
 
-void SetUpStyleGridDialog(QWidget* dialog, int clientWidth, int clientHeight, bool staysOnTop)
+void SetUpStyleGridDialog(TForm* dialog, int clientWidth, int clientHeight, bool staysOnTop)
 {
-    Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    if (staysOnTop)
-        flags |= Qt::WindowStaysOnTopHint;
-    dialog->setWindowFlags(flags);
+    dialog->SetToolWindow(staysOnTop);
     dialog->setFixedSize(clientWidth, clientHeight);
-    QPalette colours = dialog->palette();
-    colours.setColor(QPalette::Window, Qt::blue);
-    dialog->setPalette(colours);
-    dialog->setAutoFillBackground(true);
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(12);
-    dialog->setFont(font);
+    dialog->SetColor(Qt::blue);
+    dialog->setFont(FormFont());
 }
 
 TStringGrid* ActiveStyleGrid()

@@ -4,9 +4,10 @@
 // grid when it opens.
 
 class QWidget;
+class TForm;
 class TStringGrid;
 
-void SetUpStyleGridDialog(QWidget* dialog, int clientWidth, int clientHeight, bool staysOnTop);
+void SetUpStyleGridDialog(TForm* dialog, int clientWidth, int clientHeight, bool staysOnTop);
 
 // The style grid of the main window's active pane.
 [[nodiscard]] TStringGrid* ActiveStyleGrid();
