@@ -5,6 +5,7 @@
 #include "Form.h"
 #include "MainUnit.h"
 #include "PlatformSeam.h"
+#include "TextChipUnit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
         InstallMessageBoxes();
         InstallFontSubstitutes();
         TMainForm mainForm;
+        TTextChip textChip;
         CentreInOwnerRect(&mainForm, {});
         mainForm.show();
         result = QApplication::exec();

@@ -159,8 +159,6 @@ void TMainForm::DumpGridMouseWheelUp(TStringGrid* sender, bool up, Qt::KeyboardM
     DumpGridCursorMoved();
 }
 
-void TMainForm::DumpGridDblClick(TStringGrid*) {}
-
 void TMainForm::pmKindClick(TMenuItem* sender)
 {
     sender->SetChecked(true);

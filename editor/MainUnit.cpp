@@ -243,6 +243,7 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
     BuildPanes();
     BuildMainMenu();
     BindGridEvents();
+    BindStyleCommands();
     resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 
     setTabOrder(aDumpGrid, aStyleGrid);

@@ -3,6 +3,7 @@
 // with the message boxes recorded and the dialogs answered by a fake seam.
 
 #include "MainUnit.h"
+#include "TextChipUnit.h"
 
 #include "DataUnit.h"
 #include "FakePlatformSeam.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -42,10 +44,12 @@ protected:
         InitDataLayer();
         ASSERT_TRUE(folder.isValid());
         form = std::make_unique<TMainForm>();
+        textChip = std::make_unique<TTextChip>();
     }
 
     void TearDown() override
     {
+        textChip.reset();
         form.reset();
         RemoveOptionFile();
         DoneDataLayer();
@@ -105,8 +109,27 @@ protected:
         QTest::mouseClick(grid->viewport(), button, {}, cell.center());
     }
 
+    // Answers the value editor's next modal show, if it comes at once: types the text into its box
+    // and presses the key there. A box that the key leaves open is cancelled, as a failure.
+    void AnswerTextChip(const QString& text, Qt::Key key)
+    {
+        QTimer::singleShot(0, textChip.get(), [this, text, key] {
+            if (!textChip->isVisible())
+                return;
+            ++textChipShows;
+            QTest::keyClicks(textChip->Edit1, text);
+            QTest::keyClick(textChip->Edit1, key);
+            if (textChip->isVisible() && textChip->ModalResult() == mrNone) {
+                ADD_FAILURE() << "the value editor stayed open";
+                textChip->SetModalResult(mrCancel);
+            }
+        });
+    }
+
     QTemporaryDir folder;
     MessageRecorder recorder;
     FakePlatformSeam seam;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TTextChip> textChip;
+    int textChipShows = 0;
 };
