@@ -12,12 +12,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -109,20 +111,26 @@ protected:
         QTest::mouseClick(grid->viewport(), button, {}, cell.center());
     }
 
-    // Answers the value editor's next modal show, if it comes at once: types the text into its box
-    // and presses the key there. A box that the key leaves open is cancelled, as a failure.
-    void AnswerTextChip(const QString& text, Qt::Key key)
+    // Answers the value editor's next modal show, if it comes at once, with keys typed into its
+    // box. A box that the keys leave open is cancelled, as a failure.
+    void AnswerTextChip(std::function<void(QLineEdit* box)> typing)
     {
-        QTimer::singleShot(0, textChip.get(), [this, text, key] {
+        QTimer::singleShot(0, textChip.get(), [this, typing = std::move(typing)] {
             if (!textChip->isVisible())
                 return;
             ++textChipShows;
-            QTest::keyClicks(textChip->Edit1, text);
-            QTest::keyClick(textChip->Edit1, key);
+            typing(textChip->Edit1);
             if (textChip->isVisible() && textChip->ModalResult() == mrNone) {
                 ADD_FAILURE() << "the value editor stayed open";
                 textChip->SetModalResult(mrCancel);
             }
+        });
+    }
+    void AnswerTextChip(const QString& text, Qt::Key key)
+    {
+        AnswerTextChip([text, key](QLineEdit* box) {
+            QTest::keyClicks(box, text);
+            QTest::keyClick(box, key);
         });
     }
 
