@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 TTextChip* TextChip = nullptr;
@@ -81,7 +82,8 @@ TTextChip::TTextChip(QWidget* parent) : TForm(parent)
 {
     TextChip = this;
     setObjectName(QStringLiteral("TextChip"));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // A tool window, so that the little box never shows in a task bar of its own.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     QPalette frame = palette();
     frame.setColor(QPalette::Window, Qt::blue);
     setPalette(frame);
