@@ -12,6 +12,7 @@
 #include "PlatformSeam.h"
 #include "SearchBoxUnit.h"
 #include "SizeBoxUnit.h"
+#include "TextChipUnit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
         TCopyDelBox copyDelBox;
         TSearchBox searchBox;
         TSizeBox sizeBox;
+        TTextChip textChip;
         TInputBox inputBox;
         TBinaryBox binaryBox;
         TAddressBox addressBox;

@@ -168,8 +168,6 @@ void TMainForm::DumpGridMouseWheelUp(TStringGrid* sender, bool up, Qt::KeyboardM
     DumpGridCursorMoved();
 }
 
-void TMainForm::DumpGridDblClick(TStringGrid*) {}
-
 void TMainForm::pmKindClick(TMenuItem* sender)
 {
     sender->SetChecked(true);

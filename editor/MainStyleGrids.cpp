@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "Runtime.h"
 #include "TextCodec.h"
+#include "ValueKeys.h"
 
 #include <algorithm>
 
@@ -38,31 +39,6 @@ std::string ValueCellText(int pane, int32_t address, int kind, int32_t count)
     std::string valueText;
     PaneValueToText(pane, address, kind, count, kindText, valueText);
     return BytesToDisplayUtf8(valueText);
-}
-
-bool PassesKindFilter(int kind, QChar key)
-{
-    const char16_t c = key.unicode();
-    const bool digit = c >= u'0' && c <= u'9';
-    switch (kind) {
-    case vkBinary:
-        return c == u'0' || c == u'1';
-    case vkHex:
-        return digit || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
-    case vkByte:
-    case vkWord:
-    case vkLongWord:
-        return digit;
-    case vkShortInt:
-    case vkSmallInt:
-    case vkLongInt:
-    case vkInt64:
-        return digit || c == u'-';
-    case vkChars:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -118,7 +94,9 @@ void TMainForm::StyleGridKeyPress(TStringGrid* sender, QChar& key)
     const int row = sender->Row();
     const int i = FieldOfRow(row);
     if (key != u'\r') {
-        if (!PassesKindFilter(style.RowKind[i], key))
+        // Of the kinds without a rule of their own, only the characters of vkChars take text.
+        const int kind = style.RowKind[i];
+        if (kind == vkNone || kind > vkChars || !KeyFitsKind(kind, key))
             key = QChar();
         return;
     }

@@ -1,9 +1,13 @@
-// The Style menu's list of the group's named styles, and the choice of the current style there.
+// The Style menu: the commands on the style group as a whole, the addition of a style, and the
+// list of the group's named styles with the choice of the current style there.
 #include "MainUnit.h"
 
 #include "DataUnit.h"
+#include "Messages.h"
+#include "Runtime.h"
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -12,7 +16,30 @@ namespace {
 constexpr int FixedStyleItems = 7;
 constexpr int StyleItemGroup = 99;
 
+// A generated name is "Style " and a number; the number starts at this byte of the name.
+constexpr size_t StyleNumberStart = 6;
+
+// The number of a new style: one above the number that the last listed name carries behind
+// "Style ", or else the new slot's index. Summed in 64 bits, so that "Style 2147483647" is
+// followed by "Style 2147483648" instead of an overflow.
+int64_t NewStyleNumber(const std::string& lastName, int slot)
+{
+    const std::string_view number =
+        lastName.size() > StyleNumberStart ? std::string_view(lastName).substr(StyleNumberStart) : std::string_view();
+    const int32_t value = StrToIntDef(number, -1);
+    return value != -1 ? int64_t{value} + 1 : slot;
+}
+
 } // namespace
+
+void TMainForm::BindStyleCommands()
+{
+    mStyleGroupRead->OnClick = [this](TMenuItem* sender) { mStyleGroupReadClick(sender); };
+    mStyleGroupSave->OnClick = [this](TMenuItem* sender) { mStyleGroupSaveClick(sender); };
+    mStyleGroupNew->OnClick = [this](TMenuItem* sender) { mStyleGroupNewClick(sender); };
+    mStyleAdd->OnClick = [this](TMenuItem* sender) { mStyleAddClick(sender); };
+    mDummyMenu->OnClick = [this](TMenuItem* sender) { StyleMenuClick(sender); };
+}
 
 void TMainForm::RebuildStyleMenu()
 {
@@ -24,17 +51,20 @@ void TMainForm::RebuildStyleMenu()
         items[i]->deleteLater();
     }
 
-    const int n = PackStyleGroup();
-    for (int s = 0; s < StyleCount && StyleGroup[s].StyleName.Length != 0; ++s) {
-        const std::string name = "StyleItem" + std::to_string(s);
+    PackStyleGroup();
+    // A group without any named style comes out of the packing with slot 0 named "Style 0", so
+    // the listed slots, not the packing's count, say which current style has its item.
+    int listed = 0;
+    for (; listed < StyleCount && StyleGroup[listed].StyleName.Length != 0; ++listed) {
+        const std::string name = "StyleItem" + std::to_string(listed);
         TMenuItem* item =
-            AddMenuItem(mStyle, name.c_str(), QString::fromStdString(StyleGroup[s].StyleName.Text()));
-        item->SetTag(s);
+            AddMenuItem(mStyle, name.c_str(), QString::fromStdString(StyleGroup[listed].StyleName.Text()));
+        item->SetTag(listed);
         item->SetGroupIndex(StyleItemGroup);
         item->SetRadioItem(true);
         item->OnClick = [this](TMenuItem* sender) { StyleMenuClick(sender); };
     }
-    if (CurrentStyle < n)
+    if (CurrentStyle < listed)
         StyleItem(CurrentStyle)->SetChecked(true);
 }
 
@@ -53,4 +83,54 @@ void TMainForm::StyleMenuClick(TMenuItem* sender)
         mMoveToTopClick(mMoveToZero);
     else
         FillStyleGrids(true);
+}
+
+void TMainForm::mStyleGroupReadClick(TMenuItem*)
+{
+    OpenDialog2->SetFileName(StyleGroupFileName);
+    if (!OpenDialog2->Execute())
+        return;
+    const auto showGroup = [this] {
+        RebuildStyleMenu();
+        FillStyleGrids(true);
+    };
+    try {
+        ReadStyleGroupFile(OpenDialog2->FileName());
+    } catch (const ERuntimeError&) {
+        // A read that a corrupt count ends part-way has replaced the group all the same: the
+        // menu and the grids show what is now in memory before the error box comes up.
+        showGroup();
+        throw;
+    }
+    showGroup();
+}
+
+void TMainForm::mStyleGroupSaveClick(TMenuItem*)
+{
+    SaveDialog2->SetFileName(StyleGroupFileName);
+    if (SaveDialog2->Execute())
+        WriteStyleGroupFile(SaveDialog2->FileName());
+}
+
+void TMainForm::mStyleGroupNewClick(TMenuItem*)
+{
+    NewStyleGroup();
+    CurrentStyle = 0;
+    RebuildStyleMenu();
+    FillStyleGrids(true);
+}
+
+void TMainForm::mStyleAddClick(TMenuItem*)
+{
+    const int n = PackStyleGroup();
+    if (n > StyleCount - 1) {
+        ShowMessage("It cannot add any more.");
+        return;
+    }
+    // The last item names the last style the menu lists.
+    const std::string lastName = mStyle->actions().constLast()->text().toStdString();
+    CurrentStyle = n;
+    StyleGroup[n].StyleName.Assign("Style " + std::to_string(NewStyleNumber(lastName, n)));
+    RebuildStyleMenu();
+    FillStyleGrids(true);
 }

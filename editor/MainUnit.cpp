@@ -233,6 +233,7 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
     BindFieldCommands();
     BindOptionReportAndToolCommands();
     BindNavigationCommands();
+    BindStyleCommands();
     resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
 
     setTabOrder(aDumpGrid, aStyleGrid);

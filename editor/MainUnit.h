@@ -177,7 +177,7 @@ public:
     void DumpGridKeyUp(TStringGrid* sender, int& key, Qt::KeyboardModifiers shift);
     void DumpGridMouseUp(TStringGrid* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void DumpGridMouseWheelUp(TStringGrid* sender, bool up, Qt::KeyboardModifiers shift, bool& handled);
-    // Opens the in-place value editor at the cursor; it does nothing until that editor exists.
+    // Opens the in-place value editor on the value at the active pane's cursor.
     void DumpGridDblClick(TStringGrid* sender);
     void pmKindClick(TMenuItem* sender);
     void mOpenClick(TMenuItem* sender);
@@ -199,6 +199,10 @@ public:
     void StyleMenuClick(TMenuItem* sender);
     // The Style menu's item of a slot, or nullptr when the menu lists no such slot.
     [[nodiscard]] TMenuItem* StyleItem(int slot) const;
+    void mStyleGroupReadClick(TMenuItem* sender);
+    void mStyleGroupSaveClick(TMenuItem* sender);
+    void mStyleGroupNewClick(TMenuItem* sender);
+    void mStyleAddClick(TMenuItem* sender);
 
     // ---- Navigation: search, compare and jumps
     // Selects the dump cell of the pane's cursor, when the grid has it, and scrolls it into view;
@@ -262,6 +266,7 @@ private:
     void BuildDialogs();
     void BindGridEvents();
     void BindNavigationCommands();
+    void BindStyleCommands();
     void SetCaptionFromPane(int pane);
     void LoadIntoPane(int pane, const std::string& fileName);
     void FillStyleGrid(int pane);

@@ -3,6 +3,7 @@
 // with the message boxes recorded and the dialogs answered by a fake seam.
 
 #include "MainUnit.h"
+#include "TextChipUnit.h"
 
 #include "AddressBoxUnit.h"
 #include "BinaryBoxUnit.h"
@@ -18,11 +19,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -53,6 +57,7 @@ protected:
         copyDelBox = std::make_unique<TCopyDelBox>();
         searchBox = std::make_unique<TSearchBox>();
         sizeBox = std::make_unique<TSizeBox>();
+        textChip = std::make_unique<TTextChip>();
         inputBox = std::make_unique<TInputBox>();
         binaryBox = std::make_unique<TBinaryBox>();
         addressBox = std::make_unique<TAddressBox>();
@@ -63,6 +68,7 @@ protected:
         addressBox.reset();
         binaryBox.reset();
         inputBox.reset();
+        textChip.reset();
         sizeBox.reset();
         searchBox.reset();
         copyDelBox.reset();
@@ -125,6 +131,29 @@ protected:
         QTest::mouseClick(grid->viewport(), button, {}, cell.center());
     }
 
+    // Answers the value editor's next modal show, if it comes at once, with keys typed into its
+    // box. A box that the keys leave open is cancelled, as a failure.
+    void AnswerTextChip(std::function<void(QLineEdit* box)> typing)
+    {
+        QTimer::singleShot(0, textChip.get(), [this, typing = std::move(typing)] {
+            if (!textChip->isVisible())
+                return;
+            ++textChipShows;
+            typing(textChip->Edit1);
+            if (textChip->isVisible() && textChip->ModalResult() == mrNone) {
+                ADD_FAILURE() << "the value editor stayed open";
+                textChip->SetModalResult(mrCancel);
+            }
+        });
+    }
+    void AnswerTextChip(const QString& text, Qt::Key key)
+    {
+        AnswerTextChip([text, key](QLineEdit* box) {
+            QTest::keyClicks(box, text);
+            QTest::keyClick(box, key);
+        });
+    }
+
     QTemporaryDir folder;
     MessageRecorder recorder;
     FakePlatformSeam seam;
@@ -132,7 +161,9 @@ protected:
     std::unique_ptr<TCopyDelBox> copyDelBox;
     std::unique_ptr<TSearchBox> searchBox;
     std::unique_ptr<TSizeBox> sizeBox;
+    std::unique_ptr<TTextChip> textChip;
     std::unique_ptr<TInputBox> inputBox;
     std::unique_ptr<TBinaryBox> binaryBox;
     std::unique_ptr<TAddressBox> addressBox;
+    int textChipShows = 0;
 };

@@ -1,0 +1,205 @@
+#include "TextChipUnit.h"
+
+#include "DataUnit.h"
+#include "MainUnit.h"
+#include "Messages.h"
+#include "Runtime.h"
+#include "TextCodec.h"
+#include "ValueKeys.h"
+
+#include <QKeyEvent>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+TTextChip* TextChip = nullptr;
+
+namespace {
+
+constexpr int EditWidth = 128;
+constexpr int EditHeight = 16;
+// QLineEdit's own largest length: no limit of the program's own.
+constexpr int NoLengthLimit = 32767;
+// What text that does not convert reads as: below every range that steps.
+constexpr int64_t NoNumber = -2147483649;
+
+struct TStepRange {
+    int64_t Min;
+    int64_t Max;
+    const char* Line;
+};
+
+// The kinds whose numbers the arrow keys step, from Hex to Int64.
+constexpr std::array<TStepRange, vkInt64 - vkHex + 1> StepRanges = {{
+    {0, 255, "Range is 00..FF"},
+    {0, 255, "Range is 0..255"},
+    {-128, 127, "Range is -128..127"},
+    {0, 65535, "Range is 0..65535"},
+    {-32768, 32767, "Range is -32768..32767"},
+    {0, 4294967295, "Range is 0..4294967295"},
+    {-2147483648, 2147483647, "Range is -2147483648..2147483647"},
+    {INT64_MIN, INT64_MAX, "Range is -9223372036854775808..9223372036854775807"},
+}};
+
+bool Steps(int kind)
+{
+    return kind >= vkHex && kind <= vkInt64;
+}
+
+const TStepRange& StepRange(int kind)
+{
+    return StepRanges[static_cast<size_t>(kind - vkHex)];
+}
+
+// The character a key press types: Enter '\r', Esc '\x1b', Backspace '\b', or a printable
+// character; QChar() for the keys that type nothing, shortcuts such as copy and paste included,
+// which the edit box handles as usual.
+QChar TypedChar(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return u'\r';
+    case Qt::Key_Escape:
+        return u'\x1b';
+    case Qt::Key_Backspace:
+        return u'\b';
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() != 1 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return {};
+    const QChar key = text.front();
+    return key.category() == QChar::Other_Control ? QChar() : key;
+}
+
+} // namespace
+
+TTextChip::TTextChip(QWidget* parent) : TForm(parent)
+{
+    TextChip = this;
+    setObjectName(QStringLiteral("TextChip"));
+    // A tool window, so that the little box never shows in a task bar of its own.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    QPalette frame = palette();
+    frame.setColor(QPalette::Window, Qt::blue);
+    setPalette(frame);
+    setAutoFillBackground(true);
+    QFont chipFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    chipFont.setPixelSize(12);
+    setFont(chipFont);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFrame(false);
+    Edit1->setGeometry(1, 1, EditWidth, EditHeight);
+    Edit1->setText(QStringLiteral("-9223372036854775808"));
+    Edit1->installEventFilter(this);
+
+    OnCreate = [this](TForm* sender) { FormCreate(sender); };
+    OnShow = [this](TForm* sender) { FormShow(sender); };
+    Created();
+}
+
+TTextChip::~TTextChip()
+{
+    if (TextChip == this)
+        TextChip = nullptr;
+}
+
+void TTextChip::FormCreate(TForm*)
+{
+    // One pixel of the form's blue shows round the edit box.
+    setFixedSize(Edit1->width() + 2, Edit1->height() + 2);
+}
+
+void TTextChip::FormShow(TForm*)
+{
+    CheckRange(EditKind, 0, KindCount - 1);
+    const int maxLength = KindMaxLength[static_cast<size_t>(EditKind)];
+    Edit1->setMaxLength(maxLength == 0 ? NoLengthLimit : maxLength);
+    Edit1->setToolTip(HintShown != 0 ? HintText() : QString());
+    EditPane = MainForm->ActivePane;
+    PlaceUnderCursorCell();
+    std::string kindText;
+    std::string valueText;
+    PaneValueToText(EditPane, CursorAddress[EditPane], EditKind, KindSize[static_cast<size_t>(EditKind)], kindText,
+                    valueText);
+    Edit1->setText(BytesToDisplay(valueText));
+    Edit1->selectAll();
+    activateWindow();
+    Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+QString TTextChip::HintText() const
+{
+    QStringList lines{QStringLiteral("It determines by the Return key."), QStringLiteral("It stops by the ESC key.")};
+    if (Steps(EditKind))
+        lines << QStringLiteral("Value is changed by the up-down key.") << QString::fromLatin1(StepRange(EditKind).Line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TTextChip::PlaceUnderCursorCell()
+{
+    // A row that is not on screen has an empty rectangle, whose corner is the grid's own.
+    const TStringGrid* grid = MainForm->DumpGrid(EditPane);
+    const QRect cell = grid->CellRect(grid->Col(), grid->Row() + 1);
+    move(grid->viewport()->mapToGlobal(cell.isEmpty() ? QPoint(0, 0) : cell.topLeft()));
+}
+
+void TTextChip::Edit1KeyDown(int& key, Qt::KeyboardModifiers)
+{
+    if ((key != Qt::Key_Up && key != Qt::Key_Down) || !Steps(EditKind))
+        return;
+    const TStepRange& range = StepRange(EditKind);
+    const std::string text = Edit1->text().toStdString();
+    int64_t value = NoNumber;
+    if (EditKind == vkInt64) {
+        if (!TryStrToInt64(text, value))
+            return;
+    } else {
+        value = StrToInt64Def(EditKind == vkHex ? "$" + text : text, NoNumber);
+        if (value < range.Min || value > range.Max)
+            return;
+    }
+    // Up lowers the number and Down raises it; each stops at its end of the range.
+    if (key == Qt::Key_Up && value != range.Min)
+        --value;
+    else if (key == Qt::Key_Down && value != range.Max)
+        ++value;
+    key = 0;
+    Edit1->setText(QString::fromStdString(EditKind == vkHex ? HexText[static_cast<size_t>(value)]
+                                                            : std::to_string(value)));
+}
+
+void TTextChip::Edit1KeyPress(QChar& key)
+{
+    if (key == u'\r') {
+        key = QChar();
+        const bool written = TextToPaneValue(EditPane, CursorAddress[EditPane], EditKind,
+                                             KindSize[static_cast<size_t>(EditKind)], DisplayToBytes(Edit1->text()));
+        SetModalResult(written ? mrOk : mrNo);
+    } else if (key == u'\x1b') {
+        key = QChar();
+        SetModalResult(mrNo);
+    } else if (key != u'\b' && !KeyFitsKind(EditKind, key)) {
+        key = QChar();
+    }
+}
+
+bool TTextChip::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != Edit1 || event->type() != QEvent::KeyPress)
+        return TForm::eventFilter(watched, event);
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    int key = keyEvent->key();
+    if (!RunHandler([&] { Edit1KeyDown(key, keyEvent->modifiers()); }) || key == 0)
+        return true;
+    QChar typed = TypedChar(keyEvent);
+    if (typed.isNull())
+        return false;
+    return !RunHandler([&] { Edit1KeyPress(typed); }) || typed.isNull();
+}
