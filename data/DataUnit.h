@@ -173,8 +173,9 @@ extern uint8_t HintShown;
 
 // The running executable's path with ".ini" in place of its extension.
 [[nodiscard]] std::string OptionFileName();
-void ReadOptionFile();
-void WriteOptionFile();
+// The program uses the file beside it; a test or fuzzer can name a file of its own.
+void ReadOptionFile(const std::string& FileName = OptionFileName());
+void WriteOptionFile(const std::string& FileName = OptionFileName());
 
 // ---- Pane search ---------------------------------------------------------------------------
 
