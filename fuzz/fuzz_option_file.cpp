@@ -2,6 +2,7 @@
 // survives a write and a second read unchanged.
 
 #include "DataUnit.h"
+
 #include "Runtime.h"
 #include "ScratchFile.h"
 

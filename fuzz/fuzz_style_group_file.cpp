@@ -2,8 +2,9 @@
 // read left behind. Then it saves that group and checks that the saved file reads back as the
 // same group: every style the file holds, with its head and every row up to its last.
 
-#include "Check.h"
 #include "DataUnit.h"
+
+#include "Check.h"
 #include "Runtime.h"
 #include "ScratchFile.h"
 
@@ -17,8 +18,8 @@ namespace {
 const TScratchFile InputFile("style_group_in.fms");
 const TScratchFile SavedFile("style_group_saved.fms");
 
-// The group as it was saved; only the part that went into the file is copied, and it is kept
-// across runs, so a run costs no allocation.
+// The group as it was saved: only the part that went into the file is copied, into records
+// kept from run to run.
 std::array<TStyle, StyleCount> Saved;
 
 template <typename Operation>
@@ -78,11 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     InputFile.Store(data, size);
     Guarded([] { (void)ReadStyleGroupFile(InputFile.Path()); });
-    // Only the slots the file reached hold sizes of its own; laying out every row of a slot adds
-    // up the same sizes as laying out any row before it.
+    // Only the slots the file reached hold sizes of its own. The address behind a style's last
+    // row adds up the sizes that the address of any of its rows does.
     for (int slot = 0; slot < std::min(LastStoredStyle(data, size) + 1, StyleCount); ++slot) {
         Guarded([slot] { RecountStyle(slot); });
-        Guarded([slot] { (void)StyleRowAddress(0, slot, RowCount); });
+        Guarded([slot] { (void)StyleRowAddress(0, slot, StyleGroup[slot].LastRow + 1); });
     }
 
     // A sum of row sizes outside the integer range stops the save before the file is made.
