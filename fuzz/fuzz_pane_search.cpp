@@ -19,7 +19,8 @@ namespace {
 
 constexpr int MaxSteps = 16;
 
-// Lengths that the value cannot hold, or that reach the ends of its capacity.
+// Lengths that the value cannot hold, that reach the ends of its capacity, or that lie around
+// the eight bytes the search compares as one word.
 constexpr std::array<int32_t, 10> EdgeLengths = {-1, -300, 255, 256, 257, 1000,
                                                  std::numeric_limits<int32_t>::max(),
                                                  std::numeric_limits<int32_t>::min(), 8, 9};
@@ -32,7 +33,8 @@ public:
     {
         return m_count == 0 ? byte : static_cast<uint8_t>('a' + byte % m_count);
     }
-    // A byte that no letter equals, so that a comparison running past the value's length misses.
+    // Fills the value behind its length with a byte that no letter equals (any byte when every
+    // byte value is a letter), so that a comparison running past the length misses.
     [[nodiscard]] uint8_t Outside() const { return m_count == 0 ? 0xA5 : 'z'; }
 
 private:
