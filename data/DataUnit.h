@@ -89,14 +89,27 @@ struct TShortString {
     // Stores the text, cut to the capacity without splitting a UTF-8 sequence.
     void Assign(const std::string& text)
     {
-        size_t length = text.size();
-        if (length > Capacity) {
-            length = Capacity;
-            while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
-                --length;
-        }
+        const size_t length = text.size() > Capacity ? CutWithoutSplitting(text, Capacity) : text.size();
         Length = static_cast<uint8_t>(length);
         text.copy(Chars.data(), length);
+    }
+
+private:
+    static bool IsContinuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+    // Where the first byte left out continues a sequence, the cut moves in front of the
+    // sequence's lead byte, which lies at most three bytes back. Continuation bytes that no lead
+    // byte opens are no character to keep whole: they are cut like any other bytes, so that such
+    // a text never shrinks to nothing.
+    static size_t CutWithoutSplitting(const std::string& text, size_t cut)
+    {
+        if (!IsContinuation(text[cut]))
+            return cut;
+        for (size_t back = 1; back <= 3 && back <= cut; ++back) {
+            const char byte = text[cut - back];
+            if (!IsContinuation(byte))
+                return static_cast<unsigned char>(byte) >= 0xC0 ? cut - back : cut;
+        }
+        return cut;
     }
 };
 
@@ -160,8 +173,9 @@ extern uint8_t HintShown;
 
 // The running executable's path with ".ini" in place of its extension.
 [[nodiscard]] std::string OptionFileName();
-void ReadOptionFile();
-void WriteOptionFile();
+// The program uses the file beside it; a test or fuzzer can name a file of its own.
+void ReadOptionFile(const std::string& FileName = OptionFileName());
+void WriteOptionFile(const std::string& FileName = OptionFileName());
 
 // ---- Pane search ---------------------------------------------------------------------------
 

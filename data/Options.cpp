@@ -81,7 +81,7 @@ std::string OptionFileName()
     return ChangeFileExt(ExecutablePath(), ".ini");
 }
 
-void ReadOptionFile()
+void ReadOptionFile(const std::string& FileName)
 {
     DumpFont = std::make_unique<TDataFont>();
     StyleFont = std::make_unique<TDataFont>();
@@ -95,10 +95,9 @@ void ReadOptionFile()
     BackColor = DarkGrey;
     HintShown = 1;
 
-    const std::string fileName = OptionFileName();
-    if (!FileExists(fileName))
+    if (!FileExists(FileName))
         return;
-    TOptionLines lines(fileName);
+    TOptionLines lines(FileName);
     DumpShown = lines.Flag(1);
     DumpColor = lines.Number(0);
     lines.FaceName(*DumpFont);
@@ -116,13 +115,13 @@ void ReadOptionFile()
 }
 
 // Needs the font objects, which ReadOptionFile creates at the window's start.
-void WriteOptionFile()
+void WriteOptionFile(const std::string& FileName)
 {
     // Without the font objects the options were never read: writing would replace the user's
     // file with empty values.
     if (!DumpFont || !StyleFont)
         return;
-    TTextWriter writer(OptionFileName());
+    TTextWriter writer(FileName);
     writer.WriteLine(std::string(DumpLabel) + std::to_string(DumpShown));
     writer.WriteLine(std::string(ColorLabel) + IntToHex(DumpColor, HexDigits));
     WriteFontLines(writer, *DumpFont);

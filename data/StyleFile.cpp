@@ -96,14 +96,25 @@ private:
     size_t m_position = 0;
 };
 
+// Sized from the counts: a small group does not take the room of a full one.
+size_t EncodedSize(int16_t LastStyle)
+{
+    size_t size = 2;
+    for (int i = 0; i <= LastStyle; ++i) {
+        const int16_t lastRow = StyleGroup[i].LastRow;
+        CheckRange(lastRow, 0, RowCount - 1);
+        size += HeadBytes + static_cast<size_t>(lastRow + 1) * RowBytes;
+    }
+    return size;
+}
+
 std::vector<uint8_t> EncodeStyleGroup(int16_t LastStyle)
 {
     TRecordWriter writer;
-    writer.Reserve(FullGroupBytes);
+    writer.Reserve(EncodedSize(LastStyle));
     writer.Int16(LastStyle);
     for (int i = 0; i <= LastStyle; ++i) {
         const TStyle& style = StyleGroup[i];
-        CheckRange(style.LastRow, 0, RowCount - 1);
         writer.Text(style.StyleName);
         writer.Int32(style.OffsetAddress);
         writer.Byte(style.UseOffset);

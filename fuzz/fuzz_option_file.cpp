@@ -1,27 +1,19 @@
-// Feeds arbitrary bytes to the option reader as the option file beside the fuzzer, and checks
-// that whatever it read survives a write and a second read unchanged.
+// Feeds arbitrary bytes to the option reader as an option file, and checks that whatever it read
+// survives a write and a second read unchanged.
 
 #include "DataUnit.h"
+
 #include "Runtime.h"
+#include "ScratchFile.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <tuple>
 
 namespace {
 
-void StoreInput(const std::string& path, const uint8_t* data, size_t size)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        std::abort();
-    if (size > 0 && std::fwrite(data, 1, size, file) != size)
-        std::abort();
-    std::fclose(file);
-}
+const TScratchFile OptionFile("options.ini");
 
 auto Options()
 {
@@ -34,17 +26,15 @@ auto Options()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string path = OptionFileName();
-    StoreInput(path, data, size);
+    OptionFile.Store(data, size);
     try {
-        ReadOptionFile();
+        ReadOptionFile(OptionFile.Path());
         const auto first = Options();
-        WriteOptionFile();
-        ReadOptionFile();
+        WriteOptionFile(OptionFile.Path());
+        ReadOptionFile(OptionFile.Path());
         if (Options() != first)
             std::abort();
     } catch (const ERuntimeError&) {
     }
-    std::remove(path.c_str());
     return 0;
 }

@@ -5,6 +5,8 @@
 
 #include "DataUnit.h"
 
+#include "Check.h"
+#include "InputReader.h"
 #include "Messages.h"
 #include "Runtime.h"
 
@@ -18,46 +20,7 @@ namespace {
 
 constexpr int MaxBufferSize = 16;
 
-// Reads the input front to back; missing bytes read as 0.
-class InputReader {
-public:
-    InputReader(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
-
-    uint8_t Byte() { return m_position < m_size ? m_data[m_position++] : 0; }
-
-    // Mostly small values around the buffer, sometimes any 32-bit value, so that both the
-    // edges of the buffer and the ends of the integer range are reached.
-    int32_t Number()
-    {
-        const uint8_t selector = Byte();
-        if (selector < 0xF0)
-            return static_cast<int32_t>(selector % 40) - 12;
-        uint32_t wide = 0;
-        for (int k = 0; k < 4; ++k)
-            wide |= static_cast<uint32_t>(Byte()) << (8 * k);
-        return static_cast<int32_t>(wide);
-    }
-
-    std::string Rest()
-    {
-        std::string rest(reinterpret_cast<const char*>(m_data + m_position), m_size - m_position);
-        m_position = m_size;
-        return rest;
-    }
-
-private:
-    const uint8_t* m_data;
-    size_t m_size;
-    size_t m_position = 0;
-};
-
 int MessageCount = 0;
-
-void Check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
 
 bool TakesInput(int kind)
 {
@@ -109,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const TMessageHook silenced = SetShowMessageHook([](const std::string&) { ++MessageCount; });
     (void)silenced;
 
-    InputReader input(data, size);
+    TInputReader input(data, size);
     const int kind = input.Byte();
     const auto bufferSize = static_cast<int32_t>(input.Byte() % (MaxBufferSize + 1));
     const int32_t addr = input.Number();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -143,6 +145,20 @@ std::vector<std::string> WithLine(size_t index, const std::string& line)
     std::vector<std::string> lines = DefaultLines;
     lines[index] = line;
     return lines;
+}
+
+TEST_F(OptionFileTest, NamedFileIsReadAndWrittenInPlaceOfTheOneBesideTheProgram)
+{
+    const std::string path = ::testing::TempDir() + "own_options_" + std::to_string(::getpid()) + ".ini";
+    const std::string text = Joined(WithLine(0, "Dump         :0"));
+    std::ofstream(path, std::ios::binary) << text;
+    ReadOptionFile(path);
+    EXPECT_EQ(DumpShown, 0);
+    std::remove(path.c_str());
+    WriteOptionFile(path);
+    EXPECT_EQ(ReadWholeFile(path), text);
+    EXPECT_FALSE(FileExists(OptionFileName()));
+    std::remove(path.c_str());
 }
 
 struct HandEditedCase {

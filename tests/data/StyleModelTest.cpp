@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,12 @@ struct PackCase {
     int expected;
 };
 
+// Test lists and failure lines name the table row instead of dumping its bytes.
+void PrintTo(const PackCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class PackStyleGroupTest : public StyleModelTest, public ::testing::WithParamInterface<PackCase> {};
 
 TEST_P(PackStyleGroupTest, MovesNamedStylesDownInOrder)
@@ -215,6 +222,11 @@ struct RowEditCase {
     int row;
     std::vector<std::string> expected; // empty: rows unchanged
 };
+
+void PrintTo(const RowEditCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class RowEditTest : public StyleModelTest, public ::testing::WithParamInterface<RowEditCase> {};
 
@@ -334,6 +346,10 @@ TEST(StoredTextTest, IsCutToItsCapacityWithoutSplittingACharacter)
         {a20 + "\xC3\xA9", a20},
         {a19 + "\xE3\x81\x82", a19},
         {a20 + "\xE3\x81\x82", a20},
+        {std::string(18, 'a') + "\xF0\x9F\x98\x80", std::string(18, 'a')},
+        // Continuation bytes without their lead byte: nothing to keep whole, so nothing to drop.
+        {std::string(40, '\x80'), std::string(21, '\x80')},
+        {a19 + "\x80\x80\x80\x80", a19 + "\x80\x80"},
     };
     for (const auto& [text, stored] : cases) {
         TShortString<CommentCapacity> field;
