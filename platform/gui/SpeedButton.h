@@ -1,0 +1,19 @@
+#pragma once
+// A speed button: a flat button with a glyph beside its caption, the glyph given as two images,
+// one for the enabled button and its greyed form for the disabled one.
+
+#include <QToolButton>
+
+#include <functional>
+
+class TSpeedButton : public QToolButton {
+    Q_OBJECT
+
+public:
+    TSpeedButton(const QString& caption, QWidget* parent);
+
+    void SetGlyph(const QPixmap& enabled, const QPixmap& disabled);
+
+    // Runs through RunHandler.
+    std::function<void(TSpeedButton* sender)> OnClick;
+};
