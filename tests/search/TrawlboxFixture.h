@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -25,6 +26,29 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// Runs the action on the next modal window once it is shown (a dialog or a message box).
+inline void WhenModal(std::function<void(QWidget* modal)> action)
+{
+    QTimer::singleShot(0, [action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        // Keys reach a window's shortcuts only while it is the active one.
+        QApplication::setActiveWindow(modal);
+        action(modal);
+    });
+}
+
+// Types the value into the value dialog, picks its kind and presses "OK".
+inline void AnswerValue(const QString& text, const QString& kind)
+{
+    WhenModal([text, kind](QWidget*) {
+        SearchValueBox->Edit1->clear();
+        QTest::keyClicks(SearchValueBox->Edit1, text);
+        SearchValueBox->ComboBox1->setCurrentIndex(SearchValueBox->ComboBox1->findText(kind));
+        QTest::mouseClick(SearchValueBox->SpeedButton2, Qt::LeftButton);
+    });
+}
 
 class TrawlboxTest : public ::testing::Test {
 protected:
@@ -80,27 +104,6 @@ protected:
             if (form->CheckListBox1->Checked(i))
                 ticked.push_back(form->CheckListBox1->Item(i));
         return ticked;
-    }
-
-    // Runs the action on the next modal window once it is shown (a dialog or a message box).
-    static void WhenModal(std::function<void(QWidget* modal)> action)
-    {
-        QTimer::singleShot(0, [action = std::move(action)] {
-            QWidget* modal = QApplication::activeModalWidget();
-            ASSERT_NE(modal, nullptr);
-            action(modal);
-        });
-    }
-
-    // Types the value into the value dialog, picks its kind and presses "OK".
-    static void AnswerValue(const QString& text, const QString& kind)
-    {
-        WhenModal([text, kind](QWidget*) {
-            SearchValueBox->Edit1->clear();
-            QTest::keyClicks(SearchValueBox->Edit1, text);
-            SearchValueBox->ComboBox1->setCurrentIndex(SearchValueBox->ComboBox1->findText(kind));
-            QTest::mouseClick(SearchValueBox->SpeedButton2, Qt::LeftButton);
-        });
     }
 
     QTemporaryDir programFolder;
