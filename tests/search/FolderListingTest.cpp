@@ -25,8 +25,7 @@ void SetModified(const std::string& path, time_t seconds)
 // Chooses the folder in the real dialog and confirms with the key.
 void AnswerFolder(const std::string& folder, Qt::Key key)
 {
-    WhenModal([folder, key](QWidget* modal) {
-        ASSERT_EQ(modal, FolderBox);
+    WhenModal(FolderBox, [folder, key] {
         FolderBox->ShellTreeView1->SelectFolder(QString::fromStdString(folder));
         QTest::keyClick(FolderBox->ShellTreeView1, key);
     });

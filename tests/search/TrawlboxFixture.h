@@ -27,22 +27,27 @@
 #include <string>
 #include <vector>
 
-// Runs the action on the next modal window once it is shown (a dialog or a message box).
-inline void WhenModal(std::function<void(QWidget* modal)> action)
+// Runs the action once the dialog is the modal window, with the dialog made the active window,
+// so that keys reach its shortcuts.
+inline void WhenModal(QWidget* dialog, std::function<void()> action)
 {
-    QTimer::singleShot(0, [action = std::move(action)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        // Keys reach a window's shortcuts only while it is the active one.
-        QApplication::setActiveWindow(modal);
-        action(modal);
+    auto* timer = new QTimer;
+    timer->setInterval(1);
+    QObject::connect(timer, &QTimer::timeout, [timer, dialog, action = std::move(action)] {
+        if (QApplication::activeModalWidget() != dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QApplication::setActiveWindow(dialog);
+        action();
     });
+    timer->start();
 }
 
 // Types the value into the value dialog, picks its kind and presses "OK".
 inline void AnswerValue(const QString& text, const QString& kind)
 {
-    WhenModal([text, kind](QWidget*) {
+    WhenModal(SearchValueBox, [text, kind] {
         SearchValueBox->Edit1->clear();
         QTest::keyClicks(SearchValueBox->Edit1, text);
         SearchValueBox->ComboBox1->setCurrentIndex(SearchValueBox->ComboBox1->findText(kind));
