@@ -70,21 +70,14 @@ TTrawlboxForm::TTrawlboxForm(std::string programFolder, QWidget* parent)
     TrawlboxForm = this;
     setObjectName(QStringLiteral("TrawlboxForm"));
     setWindowTitle(QStringLiteral("Trawlbox"));
-    QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
-    QPalette colours = palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
-        colours.setColor(role, Qt::black);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-        colours.setColor(role, Qt::white);
-    setPalette(colours);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     BuildMainMenu();
     CheckListBox1 = new TCheckListBox(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
+    QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
+    windowFont.setPixelSize(12);
+    ShowInColours(Qt::black, Qt::white, windowFont);
     layout->addWidget(CheckListBox1);
     resize(WindowWidth, WindowHeight);
 
@@ -149,21 +142,28 @@ void TTrawlboxForm::ReadEditorOptions()
         return;
     TTextReader reader(fileName);
     (void)reader.ReadLine(); // whether the editor shows its dump: not ours
-    QPalette colours = palette();
     const QColor back = ColorFromValue(StrToIntDef(NextValue(reader), 0));
-    colours.setColor(QPalette::Window, back);
-    colours.setColor(QPalette::Base, back);
-    QFont windowFont = font();
+    QFont windowFont = CheckListBox1->font();
     if (const std::string face = NextValue(reader); !face.empty())
         windowFont.setFamily(QString::fromStdString(face));
     // A size that is no size leaves the face at the size it has.
     if (const int32_t size = StrToIntDef(NextValue(reader), DefaultFontSize); size > 0)
         windowFont.setPointSize(size);
     const QColor text = ColorFromValue(StrToIntDef(NextValue(reader), 0));
-    colours.setColor(QPalette::WindowText, text);
+    ShowInColours(back, text, windowFont);
+}
+
+// The window's colour and font are those of its list, which fills it; the menu keeps the
+// desktop's.
+void TTrawlboxForm::ShowInColours(const QColor& back, const QColor& text, const QFont& windowFont)
+{
+    QPalette colours = CheckListBox1->palette();
+    colours.setColor(QPalette::Base, back);
+    colours.setColor(QPalette::Window, back);
     colours.setColor(QPalette::Text, text);
-    setPalette(colours);
-    setFont(windowFont);
+    colours.setColor(QPalette::WindowText, text);
+    CheckListBox1->setPalette(colours);
+    CheckListBox1->setFont(windowFont);
 }
 
 void TTrawlboxForm::mAllClearClick(TMenuItem*)

@@ -75,6 +75,7 @@ private:
     class TBusy;
 
     void BuildMainMenu();
+    void ShowInColours(const QColor& back, const QColor& text, const QFont& windowFont);
     void AddListedFile(const std::string& path, int32_t time);
     void SearchTickedFiles(class TSearchResultFile& result, const uint8_t* pattern, int patternLength);
     void DeliverResult();

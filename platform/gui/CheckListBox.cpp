@@ -3,7 +3,9 @@
 #include "Runtime.h"
 
 #include <QAbstractListModel>
+#include <QApplication>
 #include <QHash>
+#include <QItemDelegate>
 
 #include <algorithm>
 #include <utility>
@@ -104,9 +106,29 @@ private:
     QHash<QString, int> m_index;
 };
 
+namespace {
+
+// The check boxes keep the desktop's colours, so that they show on a list of any colour.
+class TCheckBoxDelegate : public QItemDelegate {
+public:
+    using QItemDelegate::QItemDelegate;
+
+protected:
+    void drawCheck(QPainter* painter, const QStyleOptionViewItem& option, const QRect& rect,
+                   Qt::CheckState state) const override
+    {
+        QStyleOptionViewItem standard(option);
+        standard.palette = QApplication::palette();
+        QItemDelegate::drawCheck(painter, standard, rect, state);
+    }
+};
+
+} // namespace
+
 TCheckListBox::TCheckListBox(QWidget* parent) : QListView(parent), m_model(new TCheckListModel(this))
 {
     setModel(m_model);
+    setItemDelegate(new TCheckBoxDelegate(this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

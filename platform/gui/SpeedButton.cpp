@@ -5,7 +5,6 @@
 TSpeedButton::TSpeedButton(const QString& caption, QWidget* parent) : QToolButton(parent)
 {
     setText(caption);
-    setAutoRaise(true);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QToolButton::clicked, this, [this] {

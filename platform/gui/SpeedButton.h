@@ -1,6 +1,6 @@
 #pragma once
-// A speed button: a flat button with a glyph beside its caption, the glyph given as two images,
-// one for the enabled button and its greyed form for the disabled one.
+// A speed button: a button that takes no focus, with a glyph beside its caption. The glyph comes
+// as two images, one for the enabled button and its greyed form for the disabled one.
 
 #include <QToolButton>
 
