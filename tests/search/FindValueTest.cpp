@@ -15,6 +15,20 @@ protected:
         }
     }
 
+    // Runs the action inside the next long command of the window, once it has begun.
+    void WhenBusy(std::function<void()> action)
+    {
+        QMetaObject::invokeMethod(
+            form.get(),
+            [this, action = std::move(action)]() mutable {
+                if (form->CheckListBox1->testAttribute(Qt::WA_SetCursor))
+                    action();
+                else
+                    WhenBusy(std::move(action));
+            },
+            Qt::QueuedConnection);
+    }
+
     // Searches through the window for the value, answering the value dialog.
     void Find(const QString& text, const QString& kind)
     {
@@ -138,21 +152,26 @@ TEST_F(FindValueTest, CommandsThatWouldDisturbTheSearchWaitForItsEnd)
 {
     List({{WriteTree("a", "q"), true}, {WriteTree("b", "q"), true}});
     std::vector<bool> enabledDuringSearch;
-    auto* watch = new QTimer;
-    watch->setInterval(0);
-    QObject::connect(watch, &QTimer::timeout, [&, watch] {
-        if (!form->CheckListBox1->testAttribute(Qt::WA_SetCursor))
-            return;
+    WhenBusy([&] {
         for (TMenuItem* item : {form->mSetFolder, form->mComparison, form->mFindValue, form->mAllClear, form->mAllCheck})
             enabledDuringSearch.push_back(item->isEnabled());
-        watch->stop();
-        watch->deleteLater();
     });
-    watch->start();
     Find(QStringLiteral("q"), QStringLiteral("Chat"));
     EXPECT_EQ(enabledDuringSearch, std::vector<bool>(5, false));
     EXPECT_TRUE(form->mFindValue->isEnabled());
     EXPECT_TRUE(form->mSetFolder->isEnabled());
+}
+
+TEST_F(FindValueTest, ClosingTheWindowEndsARunningSearchWithoutResult)
+{
+    form->show();
+    List({{WriteTree("a", "q"), true}, {WriteTree("b", "q"), true}});
+    WhenBusy([this] { form->close(); });
+    Find(QStringLiteral("q"), QStringLiteral("Chat"));
+    EXPECT_EQ(recorder.Messages, std::vector<std::string>{});
+    EXPECT_TRUE(seam.OpenedDocuments.empty());
+    EXPECT_FALSE(std::filesystem::exists(form->TempFileName));
+    EXPECT_FALSE(std::filesystem::exists(form->ResultFileName));
 }
 
 TEST_F(FindValueTest, AReadErrorEndsTheSearchInTheErrorBoxAfterClosingTheTemporaryFile)
