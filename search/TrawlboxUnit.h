@@ -17,6 +17,8 @@
 // The most items the list holds: a file is appended only while it holds at most 100,000.
 inline constexpr int MaxListedFiles = 100001;
 
+class TSearchResultFile;
+
 class TTrawlboxForm : public TForm {
     Q_OBJECT
 
@@ -77,7 +79,7 @@ private:
     void BuildMainMenu();
     void ShowInColours(const QColor& back, const QColor& text, const QFont& windowFont);
     void AddListedFile(const std::string& path, int32_t time);
-    void SearchTickedFiles(class TSearchResultFile& result, const uint8_t* pattern, int patternLength);
+    void SearchTickedFiles(TSearchResultFile& result, const uint8_t* pattern, int patternLength);
     void DeliverResult();
 
     std::string m_programFolder;

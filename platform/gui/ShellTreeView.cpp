@@ -22,6 +22,7 @@ TShellTreeView::TShellTreeView(QWidget* parent) : QTreeView(parent), m_model(new
     for (int column = 1; column < m_model->columnCount(); ++column)
         hideColumn(column);
     header()->hide();
+    setRootIsDecorated(false);
     setIndentation(Indent);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
