@@ -27,7 +27,7 @@ bool HasReadOnlyAttribute(const std::string& path)
 
 int OpenOrThrow(const std::string& path, int flags)
 {
-    if (HasReadOnlyAttribute(path))
+    if ((flags & O_ACCMODE) != O_RDONLY && HasReadOnlyAttribute(path))
         ThrowOsError(EACCES, path);
     int descriptor = -1;
     do
@@ -51,6 +51,11 @@ TBinaryFile::TBinaryFile(int descriptor, std::string path) : m_descriptor(descri
 TBinaryFile TBinaryFile::OpenExisting(const std::string& path)
 {
     return TBinaryFile(OpenOrThrow(path, O_RDWR), path);
+}
+
+TBinaryFile TBinaryFile::OpenReadOnly(const std::string& path)
+{
+    return TBinaryFile(OpenOrThrow(path, O_RDONLY), path);
 }
 
 TBinaryFile TBinaryFile::Create(const std::string& path)

@@ -1,14 +1,15 @@
 #include "SearchResultFile.h"
 
-#include "FileScan.h"
 #include "Runtime.h"
 
 TSearchResultFile::TSearchResultFile(const std::string& fileName) : m_writer(fileName) {}
 
 void TSearchResultFile::SearchFile(const std::string& path, const uint8_t* pattern, int patternLength)
 {
+    if (LimitReached())
+        return;
     int32_t fileHits = 0;
-    ScanFile(path, pattern, patternLength, [&](int64_t offset) {
+    m_scanner.Scan(path, pattern, patternLength, [&](int64_t offset) {
         if (fileHits == 0) {
             m_writer.WriteLine(path);
         } else if (m_hits >= MaxHits) {

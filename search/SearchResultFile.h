@@ -3,6 +3,7 @@
 // hit, two blanks and the offset in at least 6 upper-case hexadecimal digits; at most MaxHits hit
 // lines in all, and the line "   Any More..." where a file's hits were cut off.
 
+#include "FileScan.h"
 #include "Files.h"
 
 #include <cstdint>
@@ -15,8 +16,8 @@ public:
     // Creates or truncates the file.
     explicit TSearchResultFile(const std::string& fileName);
 
-    // Scans the file at path and writes its hits. Raises EInOutError when the file cannot be
-    // opened or read.
+    // Scans the file at path and writes its hits; does nothing once the limit is reached. Raises
+    // EInOutError when the file cannot be opened or read.
     void SearchFile(const std::string& path, const uint8_t* pattern, int patternLength);
     [[nodiscard]] int32_t Hits() const { return m_hits; }
     // True once MaxHits hit lines are written: no further file is to be searched.
@@ -25,5 +26,6 @@ public:
 
 private:
     TTextWriter m_writer;
+    TFileScanner m_scanner;
     int32_t m_hits = 0;
 };

@@ -79,13 +79,20 @@ TEST_F(FilesTest, CreateTruncatesOrMakesTheFile)
     }
 }
 
-TEST_F(FilesTest, ReadOnlyFileIsRefusedAndKept)
+TEST_F(FilesTest, ReadOnlyFileIsRefusedForWritingButReadable)
 {
     const std::string path = Write("read-only", "0123456789");
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
     EXPECT_THROW((void)TBinaryFile::OpenExisting(path), EInOutError);
     EXPECT_THROW((void)TBinaryFile::Create(path), EInOutError);
     EXPECT_EQ(Content(path), "0123456789");
+
+    TBinaryFile file = TBinaryFile::OpenReadOnly(path);
+    char bytes[10] = {};
+    file.ReadExact(bytes, sizeof bytes);
+    EXPECT_EQ(std::string(bytes, sizeof bytes), "0123456789");
+    EXPECT_THROW(file.WriteExact("x", 1), EInOutError);
+    EXPECT_THROW((void)TBinaryFile::OpenReadOnly(PathOf("missing")), EInOutError);
 }
 
 TEST_F(FilesTest, ShortTransfersAreInOutErrors)

@@ -1,67 +1,104 @@
-#include "ResultMerge.h"
+#include "EngineTestFolder.h"
+#include "Runtime.h"
 #include "SearchResultFile.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
-class SearchResultFileTest : public ::testing::Test {
+class SearchResultFileTest : public EngineTestFolder {
 protected:
-    void SetUp() override
+    // Searches the files in order as the window does: no further file once the limit is reached.
+    std::string Search(const std::vector<std::string>& paths, const std::string& pattern, int32_t* hits = nullptr)
     {
-        folder = std::filesystem::temp_directory_path() /
-                 ("trawlbox-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        const std::string resultFile = PathOf("Temporary.txt");
+        TSearchResultFile result(resultFile);
+        for (const std::string& path : paths)
+            if (!result.LimitReached())
+                result.SearchFile(path, reinterpret_cast<const uint8_t*>(pattern.data()),
+                                  static_cast<int>(pattern.size()));
+        result.Close();
+        if (hits != nullptr)
+            *hits = result.Hits();
+        return Read(resultFile);
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string Write(const std::string& name, const std::string& bytes)
-    {
-        const std::string path = (folder / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    std::filesystem::path folder;
 };
 
-TEST_F(SearchResultFileTest, OverlappingHitsGetOnePathLineAndOneLineEach)
+TEST_F(SearchResultFileTest, WritesAPathLineBeforeTheHitLinesOfEachFileWithHits)
 {
-    const std::string data = Write("data.bin", "aaaa");
-    const std::string result = (folder / "Temporary.txt").string();
-    TSearchResultFile file(result);
-    const uint8_t pattern[] = {'a', 'a'};
-    file.SearchFile(data, pattern, 2);
-    file.Close();
-    EXPECT_EQ(file.Hits(), 3);
-    EXPECT_EQ(Read(result), data + "\r\n  000000\r\n  000001\r\n  000002\r\n");
+    const std::string first = Write("first.bin", std::string(16, '\0') + "AAA");
+    const std::string none = Write("none.bin", "BBBB");
+    const std::string second = Write("second.bin", "A\xff" "AA");
+    int32_t hits = 0;
+    EXPECT_EQ(Search({first, none, second}, "AA", &hits),
+              first + "\r\n  000010\r\n  000011\r\n" + second + "\r\n  000002\r\n");
+    EXPECT_EQ(hits, 3);
 }
 
-TEST_F(SearchResultFileTest, MatchKeepsTheHitsFoundAgainUnderTheirPath)
+TEST_F(SearchResultFileTest, OffsetsFromSixteenMebibytesOnTakeSevenDigits)
 {
-    const std::string kept = Write("SearchResult.txt", "A\r\n  000010\r\n  000020\r\n");
-    const std::string temp = Write("Temporary.txt", "A\r\n  000020\r\n  000030\r\n");
-    MatchResultFile(kept, temp, (folder / "$$$tmp$$$.txt").string());
-    EXPECT_EQ(Read(kept), "A\r\n  000020\r\n");
+    const std::string path = WriteSparse("large.bin", 0x1000010, {{0xFFFFFF, "ab"}, {0x1000000 + 5, "ab"}});
+    EXPECT_EQ(Search({path}, "ab"), path + "\r\n  FFFFFF\r\n  1000005\r\n");
 }
 
-TEST_F(SearchResultFileTest, AdditionAppendsTheNewLines)
+TEST_F(SearchResultFileTest, APatternOfLengthZeroWritesNothing)
 {
-    const std::string kept = Write("SearchResult.txt", "A\r\n  000010\r\n");
-    const std::string temp = Write("Temporary.txt", "A\r\n  000020\r\n");
-    AppendResultFile(kept, temp);
-    EXPECT_EQ(Read(kept), "A\r\n  000010\r\nA\r\n  000020\r\n");
+    int32_t hits = -1;
+    EXPECT_EQ(Search({Write("data.bin", "abc")}, "", &hits), "");
+    EXPECT_EQ(hits, 0);
+}
+
+TEST_F(SearchResultFileTest, TheHitLimitCutsOffOnlyAFileWithAFurtherHit)
+{
+    struct TCase {
+        const char* name;
+        int firstHits;
+        int secondHits;
+        int secondLinesWritten; // hit lines of the second file within the limit
+        bool cutOff;
+    };
+    const TCase cases[] = {
+        {"the last hit line is the second file's last hit", 9999, 1, 1, false},
+        {"the second file has hits beyond the last line", 9998, 5, 2, true},
+        {"the second file is cut off after its first hit", 9999, 3, 1, true},
+        {"the first file fills the limit exactly", 10000, 0, 0, false},
+        {"the first file holds more than the limit", 10003, 0, 0, true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A file of n letters has n hits of the one letter; the third file must not be searched.
+        const std::vector<std::string> paths = {Write("first", std::string(static_cast<size_t>(c.firstHits), 'a')),
+                                                Write("second", std::string(static_cast<size_t>(c.secondHits), 'a')),
+                                                Write("third", "a")};
+        std::string expected = paths[0] + "\r\n";
+        for (int i = 0; i < std::min(c.firstHits, MaxHits); ++i)
+            expected += "  " + IntToHex(i, 6) + "\r\n";
+        if (c.secondLinesWritten > 0)
+            expected += paths[1] + "\r\n";
+        for (int i = 0; i < c.secondLinesWritten; ++i)
+            expected += "  " + IntToHex(i, 6) + "\r\n";
+        if (c.cutOff)
+            expected += "   Any More...\r\n";
+        int32_t hits = 0;
+        EXPECT_EQ(Search(paths, "a", &hits), expected);
+        EXPECT_EQ(hits, MaxHits);
+    }
+}
+
+TEST_F(SearchResultFileTest, AFileThatCannotBeReadRaisesInOutErrorAndTheEarlierHitsStay)
+{
+    const std::string data = Write("data.bin", "xa");
+    const std::string resultFile = PathOf("Temporary.txt");
+    TSearchResultFile result(resultFile);
+    const uint8_t pattern[] = {'a'};
+    result.SearchFile(data, pattern, 1);
+    EXPECT_THROW(result.SearchFile(PathOf("missing"), pattern, 1), EInOutError);
+    EXPECT_THROW(result.SearchFile(m_folder, pattern, 1), EInOutError);
+    result.Close();
+    EXPECT_EQ(Read(resultFile), data + "\r\n  000001\r\n");
 }
 
 } // namespace
