@@ -20,6 +20,15 @@ constexpr int ChatIndex = 9;
 const char* const KindItems[] = {"Binary", "Hex",      "Byte",    "ShortInt", "Word",
                                  "SmallInt", "LongWord", "LongInt", "Int64",    "Chat"};
 
+// The dialog's buttons carry their caption beside the glyph, on a raised face that stands out
+// from the dialog's blue.
+void ShowCaption(TSpeedButton* button, const QString& caption)
+{
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(false);
+}
+
 } // namespace
 
 TSearchValueBox::TSearchValueBox(QWidget* parent) : TForm(parent)
@@ -50,14 +59,16 @@ TSearchValueBox::TSearchValueBox(QWidget* parent) : TForm(parent)
         ComboBox1->addItem(QString::fromLatin1(item));
     ComboBox1->setCurrentIndex(DesignKind);
 
-    SpeedButton1 = new TSpeedButton(QStringLiteral("No"), this);
+    SpeedButton1 = new TSpeedButton(this);
+    ShowCaption(SpeedButton1, QStringLiteral("No"));
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setGeometry(100, 24, 57, 21);
     SpeedButton1->setToolTip(QStringLiteral("Front is Search"));
     SpeedButton1->SetGlyph(NoGlyph(false), NoGlyph(true));
     SpeedButton1->OnClick = [this](TSpeedButton* sender) { SpeedButton1Click(sender); };
 
-    SpeedButton2 = new TSpeedButton(QStringLiteral("OK"), this);
+    SpeedButton2 = new TSpeedButton(this);
+    ShowCaption(SpeedButton2, QStringLiteral("OK"));
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
     SpeedButton2->setGeometry(157, 24, 57, 21);
     SpeedButton2->setToolTip(QStringLiteral("Next is Search"));

@@ -2,11 +2,13 @@
 
 #include "Messages.h"
 
-TSpeedButton::TSpeedButton(const QString& caption, QWidget* parent) : QToolButton(parent)
+#include <QIcon>
+
+TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent)
 {
-    setText(caption);
-    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
     connect(this, &QToolButton::clicked, this, [this] {
         if (OnClick)
             RunHandler([this] { OnClick(this); });
@@ -15,7 +17,8 @@ TSpeedButton::TSpeedButton(const QString& caption, QWidget* parent) : QToolButto
 
 void TSpeedButton::SetGlyph(const QPixmap& enabled, const QPixmap& disabled)
 {
-    QIcon icon(enabled);
+    QIcon icon;
+    icon.addPixmap(enabled, QIcon::Normal);
     icon.addPixmap(disabled, QIcon::Disabled);
     setIcon(icon);
     setIconSize(enabled.size());

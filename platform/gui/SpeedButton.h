@@ -1,6 +1,6 @@
 #pragma once
-// A speed button: a button that takes no focus, with a glyph beside its caption. The glyph comes
-// as two images, one for the enabled button and its greyed form for the disabled one.
+// A flat button that shows a glyph, one picture for the enabled state and one for the disabled
+// state, and takes no focus.
 
 #include <QToolButton>
 
@@ -10,10 +10,10 @@ class TSpeedButton : public QToolButton {
     Q_OBJECT
 
 public:
-    TSpeedButton(const QString& caption, QWidget* parent);
+    explicit TSpeedButton(QWidget* parent = nullptr);
 
     void SetGlyph(const QPixmap& enabled, const QPixmap& disabled);
 
-    // Runs through RunHandler.
+    // Runs through RunHandler; Sender is this button.
     std::function<void(TSpeedButton* sender)> OnClick;
 };
