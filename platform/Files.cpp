@@ -2,8 +2,11 @@
 
 #include "Runtime.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -261,4 +264,55 @@ std::string ChangeFileExt(const std::string& path, const std::string& ext)
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return path + ext;
     return path.substr(0, dot) + ext;
+}
+
+std::vector<TFolderEntry> ReadFolderEntries(const std::string& folder)
+{
+    std::vector<TFolderEntry> entries;
+    DIR* directory = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!directory)
+        return entries;
+    const int descriptor = ::dirfd(directory);
+    while (const dirent* entry = ::readdir(directory)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        struct stat info {};
+        if (::fstatat(descriptor, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        const bool link = S_ISLNK(info.st_mode);
+        if (link && ::fstatat(descriptor, entry->d_name, &info, 0) != 0)
+            continue;
+        const bool isFolder = S_ISDIR(info.st_mode);
+        if ((isFolder && link) || (!isFolder && !S_ISREG(info.st_mode)))
+            continue;
+        entries.push_back({std::string(name), isFolder, PackDosDateTime(info.st_mtim.tv_sec)});
+    }
+    ::closedir(directory);
+    std::sort(entries.begin(), entries.end(),
+              [](const TFolderEntry& a, const TFolderEntry& b) { return a.Name < b.Name; });
+    return entries;
+}
+
+int32_t PackDosDateTime(int64_t unixTime)
+{
+    constexpr int FirstYear = 1980;
+    constexpr int LastYear = FirstYear + 127;
+    const auto seconds = static_cast<time_t>(unixTime);
+    std::tm local {};
+    if (!::localtime_r(&seconds, &local))
+        return 0;
+    const int year = local.tm_year + 1900;
+    uint32_t date = 0;
+    uint32_t time = 0;
+    if (year < FirstYear) {
+        date = (1 << 5) | 1;
+    } else if (year > LastYear) {
+        date = (127 << 9) | (12 << 5) | 31;
+        time = (23 << 11) | (59 << 5) | 29;
+    } else {
+        date = static_cast<uint32_t>(((year - FirstYear) << 9) | ((local.tm_mon + 1) << 5) | local.tm_mday);
+        time = static_cast<uint32_t>((local.tm_hour << 11) | (local.tm_min << 5) | (local.tm_sec / 2));
+    }
+    return static_cast<int32_t>((date << 16) | time);
 }

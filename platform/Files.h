@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // True for an existing file that is not a folder.
 [[nodiscard]] bool FileExists(const std::string& path);
@@ -91,3 +92,23 @@ inline constexpr char ExecutableSuffix[] = "";
 [[nodiscard]] std::string ExtractFilePath(const std::string& path);
 // The path with the extension of its name replaced by ext (".ini"), or ext appended.
 [[nodiscard]] std::string ChangeFileExt(const std::string& path, const std::string& ext);
+
+// One entry of a folder: its name, whether it is a folder, and its last-write time in local
+// time, packed in the MS-DOS date and time format.
+struct TFolderEntry {
+    std::string Name;
+    bool IsFolder = false;
+    int32_t Time = 0;
+};
+
+// The entries of the folder (a path ending in '/', or empty for the current folder) in name
+// order, without "." and "..". A symbolic link stands for what it leads to, except that a link
+// to a folder is left out, so that a walk through the tree never loops; whatever is neither a
+// folder nor a regular file (devices, pipes, sockets, broken links) is left out too, as nothing
+// there can be read whole. A folder that cannot be read has no entries.
+[[nodiscard]] std::vector<TFolderEntry> ReadFolderEntries(const std::string& folder);
+
+// The time as local time packed in the MS-DOS format: the date in the upper 16 bits (year
+// - 1980, month, day), the time in the lower (hours, minutes, seconds / 2). Times before 1980
+// or after 2107, which the format cannot hold, give its first or last moment.
+[[nodiscard]] int32_t PackDosDateTime(int64_t unixTime);

@@ -5,5 +5,6 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DBYTELOOM_WERROR=ON
-cmake --build build -j "$(nproc)" --target Byteloom
+# Trawlbox too: Byteloom starts it from its Tools menu.
+cmake --build build -j "$(nproc)" --target Byteloom Trawlbox
 exec build/bin/Byteloom

@@ -1,0 +1,35 @@
+#pragma once
+// A bitmap button: a push button with an image beside its caption and a modal result that it
+// gives its form when clicked. Its kind brings the standard image and result: an OK button shows
+// a check mark and gives OK, a Cancel button a cross and gives Cancel; a custom button has no
+// image and gives what it is told. The form's default button answers Enter, its cancel button
+// Esc, wherever the focus is in the form.
+
+#include <QPushButton>
+
+#include <functional>
+
+enum class TBitBtnKind { Custom, Ok, Cancel };
+
+class TBitBtn : public QPushButton {
+    Q_OBJECT
+
+public:
+    TBitBtn(const QString& caption, TBitBtnKind kind, QWidget* parent);
+
+    [[nodiscard]] int ModalResult() const { return m_modalResult; }
+    void SetModalResult(int result) { m_modalResult = result; }
+    // Enter in the form clicks the button.
+    void SetDefaultButton();
+    // Esc in the form clicks the button.
+    void SetCancelButton();
+
+    // Runs through RunHandler before the modal result goes to the form.
+    std::function<void(TBitBtn* sender)> OnClick;
+
+private:
+    void AddKey(Qt::Key key);
+    void Click();
+
+    int m_modalResult = 0;
+};

@@ -1,0 +1,37 @@
+#pragma once
+// A check list box: one line per item, each with its check mark, for lists of a hundred thousand
+// items and more. The items live in a model and only the visible lines are drawn, so no item
+// costs a widget. Items are only appended or all cleared, never inserted or removed one by one.
+// The user ticks and unticks an item with the mouse or the space bar.
+
+#include <QListView>
+
+#include <string>
+
+class TCheckListModel;
+
+class TCheckListBox : public QListView {
+    Q_OBJECT
+
+public:
+    explicit TCheckListBox(QWidget* parent = nullptr);
+
+    [[nodiscard]] int Count() const;
+    // The item's text, UTF-8.
+    [[nodiscard]] const std::string& Item(int index) const;
+    // Appends an unticked item.
+    void Add(const std::string& text);
+    void Clear();
+
+    [[nodiscard]] bool Checked(int index) const;
+    void SetChecked(int index, bool on);
+    // Ticks or unticks every item at once.
+    void SetAllChecked(bool on);
+
+    // The index of the first item whose text equals the text when letter case is ignored, or
+    // -1; found through an index of the texts, not by a walk through the list.
+    [[nodiscard]] int IndexOfExact(const std::string& text) const;
+
+private:
+    TCheckListModel* m_model;
+};

@@ -1,0 +1,187 @@
+// Trawlbox's main window: its making, the options it takes from the editor, the tick commands,
+// About, Exit, and the removal of the temporary result file when it closes.
+#include "TrawlboxUnit.h"
+
+#include "ColorAndFont.h"
+#include "Files.h"
+#include "Messages.h"
+#include "Runtime.h"
+
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <utility>
+
+TTrawlboxForm* TrawlboxForm = nullptr;
+
+namespace {
+
+constexpr int WindowWidth = 600;
+constexpr int WindowHeight = 400;
+constexpr int DefaultFontSize = 9;
+// The editor's option lines give their value from the 15th character on.
+constexpr size_t ValueStart = 14;
+
+struct TItemSpec {
+    TMenuItem* TTrawlboxForm::*item;
+    const char* name;
+    const char* caption;
+};
+
+using T = TTrawlboxForm;
+
+const TItemSpec FileItems[] = {
+    {&T::mSetFolder, "mSetFolder", "Set Folder(&S)"},
+    {&T::mComparison, "mComparison", "Comparison(&C)"},
+    {&T::mFindValue, "mFindValue", "Find Value(&F)"},
+    {&T::mBar0, "mBar0", "-"},
+    {&T::mAbout, "mAbout", "About(&A)"},
+    {&T::mExit, "mExit", "Exit(&E)"},
+};
+
+const TItemSpec CheckItems[] = {
+    {&T::mAllClear, "mAllClear", "All Clear(&C)"},
+    {&T::mAllCheck, "mAllCheck", "All Check(&A)"},
+};
+
+template <size_t N>
+QMenu* AddMenu(TTrawlboxForm* form, const char* name, const char* caption, const TItemSpec (&items)[N])
+{
+    auto* menu = new QMenu(QString::fromUtf8(caption), form->MainMenu1);
+    menu->setObjectName(QString::fromLatin1(name));
+    form->MainMenu1->addMenu(menu);
+    for (const TItemSpec& spec : items)
+        form->*spec.item = AddMenuItem(menu, spec.name, QString::fromUtf8(spec.caption));
+    return menu;
+}
+
+// The value of the next option line, or empty where the line is short or missing.
+std::string NextValue(TTextReader& reader)
+{
+    const std::string line = reader.ReadLine();
+    return line.size() > ValueStart ? line.substr(ValueStart) : std::string();
+}
+
+} // namespace
+
+TTrawlboxForm::TTrawlboxForm(std::string programFolder, QWidget* parent)
+    : TForm(parent), m_programFolder(std::move(programFolder))
+{
+    TrawlboxForm = this;
+    setObjectName(QStringLiteral("TrawlboxForm"));
+    setWindowTitle(QStringLiteral("Trawlbox"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    BuildMainMenu();
+    CheckListBox1 = new TCheckListBox(this);
+    CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
+    QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
+    windowFont.setPixelSize(12);
+    ShowInColours(Qt::black, Qt::white, windowFont);
+    layout->addWidget(CheckListBox1);
+    resize(WindowWidth, WindowHeight);
+
+    OnCreate = [this](TForm* sender) { FormCreate(sender); };
+    OnShow = [this](TForm* sender) { FormShow(sender); };
+    OnClose = [this](TForm* sender) { FormClose(sender); };
+    Created();
+}
+
+TTrawlboxForm::~TTrawlboxForm()
+{
+    if (TrawlboxForm == this)
+        TrawlboxForm = nullptr;
+}
+
+std::string TTrawlboxForm::DefaultProgramFolder()
+{
+    return ExtractFilePath(ExecutablePath());
+}
+
+void TTrawlboxForm::BuildMainMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->setNativeMenuBar(false);
+    layout()->setMenuBar(MainMenu1);
+    mFile = AddMenu(this, "mFile", "File(&F)", FileItems);
+    mCheck = AddMenu(this, "mCheck", "Check(&C)", CheckItems);
+
+    mSetFolder->OnClick = [this](TMenuItem* sender) { mSetFolderClick(sender); };
+    mComparison->OnClick = [this](TMenuItem* sender) { mComparisonClick(sender); };
+    mFindValue->OnClick = [this](TMenuItem* sender) { mFindValueClick(sender); };
+    mAbout->OnClick = [this](TMenuItem* sender) { mAboutClick(sender); };
+    mExit->OnClick = [this](TMenuItem* sender) { mExitClick(sender); };
+    mAllClear->OnClick = [this](TMenuItem* sender) { mAllClearClick(sender); };
+    mAllCheck->OnClick = [this](TMenuItem* sender) { mAllCheckClick(sender); };
+}
+
+void TTrawlboxForm::FormCreate(TForm*)
+{
+    ResultFileName = m_programFolder + "SearchResult.txt";
+    TempFileName = m_programFolder + "Temporary.txt";
+}
+
+void TTrawlboxForm::FormShow(TForm*)
+{
+    m_closed = false;
+    ReadEditorOptions();
+    CheckListBox1->Clear();
+}
+
+void TTrawlboxForm::FormClose(TForm*)
+{
+    m_closed = true;
+    std::remove(TempFileName.c_str());
+}
+
+void TTrawlboxForm::ReadEditorOptions()
+{
+    const std::string fileName = m_programFolder + "Byteloom.ini";
+    if (!FileExists(fileName))
+        return;
+    TTextReader reader(fileName);
+    (void)reader.ReadLine(); // whether the editor shows its dump: not ours
+    const QColor back = ColorFromValue(StrToIntDef(NextValue(reader), 0));
+    QFont windowFont = CheckListBox1->font();
+    if (const std::string face = NextValue(reader); !face.empty())
+        windowFont.setFamily(QString::fromStdString(face));
+    // A size that is no size leaves the face at the size it has.
+    if (const int32_t size = StrToIntDef(NextValue(reader), DefaultFontSize); size > 0)
+        windowFont.setPointSize(size);
+    const QColor text = ColorFromValue(StrToIntDef(NextValue(reader), 0));
+    ShowInColours(back, text, windowFont);
+}
+
+// The window's colour and font are those of its list, which fills it; the menu keeps the
+// desktop's.
+void TTrawlboxForm::ShowInColours(const QColor& back, const QColor& text, const QFont& windowFont)
+{
+    QPalette colours = CheckListBox1->palette();
+    colours.setColor(QPalette::Base, back);
+    colours.setColor(QPalette::Window, back);
+    colours.setColor(QPalette::Text, text);
+    colours.setColor(QPalette::WindowText, text);
+    CheckListBox1->setPalette(colours);
+    CheckListBox1->setFont(windowFont);
+}
+
+void TTrawlboxForm::mAllClearClick(TMenuItem*)
+{
+    CheckListBox1->SetAllChecked(false);
+}
+
+void TTrawlboxForm::mAllCheckClick(TMenuItem*)
+{
+    CheckListBox1->SetAllChecked(true);
+}
+
+void TTrawlboxForm::mAboutClick(TMenuItem*)
+{
+    ShowMessage("Trawlbox  Version 5.10.12");
+}
+
+void TTrawlboxForm::mExitClick(TMenuItem*)
+{
+    close();
+}

@@ -1,0 +1,56 @@
+#include "CheckListBox.h"
+
+#include "Runtime.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CheckListBox, FindsTheFirstItemOfATextWhateverItsCase)
+{
+    TCheckListBox list;
+    for (const char* text : {"/Tree/Äpfel.TXT", "/tree/b", "/TREE/B", "/tree/c"})
+        list.Add(text);
+    EXPECT_EQ(list.IndexOfExact("/tree/äpfel.txt"), 0);
+    EXPECT_EQ(list.IndexOfExact("/Tree/B"), 1);
+    EXPECT_EQ(list.IndexOfExact("/tree/c"), 3);
+    EXPECT_EQ(list.IndexOfExact("/tree/"), -1);
+    list.Clear();
+    EXPECT_EQ(list.IndexOfExact("/tree/c"), -1);
+    list.Add("/tree/c");
+    EXPECT_EQ(list.IndexOfExact("/TREE/C"), 0);
+}
+
+TEST(CheckListBox, ItemsAreAppendedUntickedAndTickedOneByOneOrAll)
+{
+    TCheckListBox list;
+    list.SetAllChecked(true);
+    list.Add("a");
+    list.Add("b");
+    EXPECT_FALSE(list.Checked(0));
+    list.SetChecked(1, true);
+    EXPECT_TRUE(list.Checked(1));
+    EXPECT_FALSE(list.Checked(0));
+    list.SetAllChecked(true);
+    EXPECT_TRUE(list.Checked(0));
+    EXPECT_THROW((void)list.Checked(2), ERangeError);
+    EXPECT_THROW((void)list.Item(-1), ERangeError);
+}
+
+TEST(CheckListBox, TheMouseOnTheCheckMarkTicksTheItem)
+{
+    TCheckListBox list;
+    list.Add("a");
+    list.Add("b");
+    list.resize(200, 100);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    const QRect line = list.visualRect(list.model()->index(1, 0));
+    // The check mark stands at the line's left end.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(line.left() + line.height() / 2 + 2, line.center().y()));
+    EXPECT_TRUE(list.Checked(1));
+    EXPECT_FALSE(list.Checked(0));
+}
+
+} // namespace
