@@ -55,7 +55,15 @@ TBinaryFile TBinaryFile::OpenExisting(const std::string& path)
 
 TBinaryFile TBinaryFile::OpenReadOnly(const std::string& path)
 {
-    return TBinaryFile(OpenOrThrow(path, O_RDONLY), path);
+    // Without a writer a pipe would hold the open, and later each read, for ever.
+    const int descriptor = OpenOrThrow(path, O_RDONLY | O_NONBLOCK);
+    TBinaryFile file(descriptor, path);
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0)
+        ThrowOsError(errno, path);
+    if (!S_ISREG(info.st_mode))
+        ThrowOsError(EINVAL, path);
+    return file;
 }
 
 TBinaryFile TBinaryFile::Create(const std::string& path)

@@ -114,6 +114,14 @@ TEST_F(FileScanTest, AFileThatCannotBeReadRaisesInOutError)
     EXPECT_THROW(Scan(scanner, m_folder, "a"), EInOutError);
 }
 
+TEST_F(FileScanTest, APipeUnderAListedNameRaisesInOutErrorInsteadOfWaitingForAWriter)
+{
+    const std::string path = PathOf("pipe");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    TFileScanner scanner;
+    EXPECT_THROW(Scan(scanner, path, "a"), EInOutError);
+}
+
 TEST_F(FileScanTest, AFileBeyondTwoGibibytesIsScannedWhole)
 {
     // Holes of a file in memory read as fast as memory; on a disk each would be zeroed anew.
