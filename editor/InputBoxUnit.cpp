@@ -18,11 +18,12 @@ struct TInputPreset {
     const char* hint;
 };
 
-// The dialog's hint is shown as it stands, both ampersands included.
+// The dialog's hint is shown as it stands, both ampersands included; its lines are parted by
+// LF CR, as every hint of the program is.
 const TInputPreset Presets[] = {
-    {"Style name input.", 30, "Max Length is 30 bytes\nReturn && ESC key is support."},
-    {"Comment input.", 20, "Max Length is 20 bytes\nReturn && ESC key is support."},
-    {"Hint input.", 80, "Max Length is 80 bytes\nReturn && ESC key is support.\nNew line is started by //."},
+    {"Style name input.", 30, "Max Length is 30 bytes\n\rReturn && ESC key is support."},
+    {"Comment input.", 20, "Max Length is 20 bytes\n\rReturn && ESC key is support."},
+    {"Hint input.", 80, "Max Length is 80 bytes\n\rReturn && ESC key is support.\n\rNew line is started by //."},
 };
 const TInputPreset PlainText = {"", 255, ""};
 

@@ -139,7 +139,8 @@ QString TTextChip::HintText() const
     QStringList lines{QStringLiteral("It determines by the Return key."), QStringLiteral("It stops by the ESC key.")};
     if (Steps(EditKind))
         lines << QStringLiteral("Value is changed by the up-down key.") << QString::fromLatin1(StepRange(EditKind).Line);
-    return lines.join(QLatin1Char('\n'));
+    // Lines parted by LF CR, as every hint of the program is.
+    return lines.join(QStringLiteral("\n\r"));
 }
 
 void TTextChip::PlaceUnderCursorCell()

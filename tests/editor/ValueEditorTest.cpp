@@ -103,8 +103,8 @@ TEST_F(ValueEditor, IsABorderlessBoxInABlueFrameOnTop)
 
 TEST_F(ValueEditor, TheHintNamesTheKeysAndTheRangeOfTheKindsThatStep)
 {
-    const QString keys = QStringLiteral("It determines by the Return key.\nIt stops by the ESC key.");
-    const QString steps = keys + QStringLiteral("\nValue is changed by the up-down key.\n");
+    const QString keys = QStringLiteral("It determines by the Return key.\n\rIt stops by the ESC key.");
+    const QString steps = keys + QStringLiteral("\n\rValue is changed by the up-down key.\n\r");
     struct Case {
         int kind;
         QString hint;
