@@ -1,6 +1,7 @@
 #include "TextChipUnit.h"
 
 #include "DataUnit.h"
+#include "Edit.h"
 #include "MainUnit.h"
 #include "Messages.h"
 #include "Runtime.h"
@@ -53,29 +54,6 @@ const TStepRange& StepRange(int kind)
     return StepRanges[static_cast<size_t>(kind - vkHex)];
 }
 
-// The character a key press types: Enter '\r', Esc '\x1b', Backspace '\b', or a printable
-// character; QChar() for the keys that type nothing, shortcuts such as copy and paste included,
-// which the edit box handles as usual.
-QChar TypedChar(const QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return u'\r';
-    case Qt::Key_Escape:
-        return u'\x1b';
-    case Qt::Key_Backspace:
-        return u'\b';
-    default:
-        break;
-    }
-    const QString text = event->text();
-    if (text.size() != 1 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return {};
-    const QChar key = text.front();
-    return key.category() == QChar::Other_Control ? QChar() : key;
-}
-
 } // namespace
 
 TTextChip::TTextChip(QWidget* parent) : TForm(parent)
@@ -92,12 +70,13 @@ TTextChip::TTextChip(QWidget* parent) : TForm(parent)
     chipFont.setPixelSize(12);
     setFont(chipFont);
 
-    Edit1 = new QLineEdit(this);
+    Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFrame(false);
     Edit1->setGeometry(1, 1, EditWidth, EditHeight);
     Edit1->setText(QStringLiteral("-9223372036854775808"));
     Edit1->installEventFilter(this);
+    Edit1->OnKeyPress = [this](TEdit*, QChar& key) { Edit1KeyPress(key); };
 
     OnCreate = [this](TForm* sender) { FormCreate(sender); };
     OnShow = [this](TForm* sender) { FormShow(sender); };
@@ -193,14 +172,10 @@ void TTextChip::Edit1KeyPress(QChar& key)
 
 bool TTextChip::eventFilter(QObject* watched, QEvent* event)
 {
+    // The arrow keys step the number before the edit box moves its cursor; typed characters
+    // reach Edit1KeyPress through the box's own key-press event.
     if (watched != Edit1 || event->type() != QEvent::KeyPress)
         return TForm::eventFilter(watched, event);
-    const auto* keyEvent = static_cast<QKeyEvent*>(event);
-    int key = keyEvent->key();
-    if (!RunHandler([&] { Edit1KeyDown(key, keyEvent->modifiers()); }) || key == 0)
-        return true;
-    QChar typed = TypedChar(keyEvent);
-    if (typed.isNull())
-        return false;
-    return !RunHandler([&] { Edit1KeyPress(typed); }) || typed.isNull();
+    int key = static_cast<QKeyEvent*>(event)->key();
+    return !RunHandler([&] { Edit1KeyDown(key, static_cast<QKeyEvent*>(event)->modifiers()); }) || key == 0;
 }

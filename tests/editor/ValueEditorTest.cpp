@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
 
+#include <QInputMethodEvent>
 #include <QTest>
 
 namespace {
@@ -87,6 +88,12 @@ TEST_F(ValueEditor, TheKindDecidesWhichTypedCharactersPass)
         QTest::keyClick(textChip->Edit1, Qt::Key_Backspace);
         EXPECT_EQ(textChip->Edit1->text().size(), qsizetype(std::string(test.kept).size()) - 1) << "Backspace passes";
     }
+    textChip->EditKind = vkByte;
+    textChip->Edit1->clear();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("1x\u00E92"));
+    QApplication::sendEvent(textChip->Edit1, &composed);
+    EXPECT_EQ(textChip->Edit1->text(), QStringLiteral("12")) << "composed text passes the filter too";
 }
 
 TEST_F(ValueEditor, IsABorderlessBoxInABlueFrameOnTop)
