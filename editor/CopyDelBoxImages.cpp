@@ -1,10 +1,7 @@
 #include "CopyDelBoxImages.h"
 
 #include <QPainter>
-#include <QPixmap>
 #include <QPolygon>
-
-#include <functional>
 
 namespace {
 
@@ -19,25 +16,6 @@ struct TInk {
 const TInk Vivid{QColor(0xFF, 0x00, 0x00), QColor(0x80, 0x00, 0x00), QColor(0x80, 0x80, 0x80)};
 const TInk Greyed{QColor(0xC0, 0xC0, 0xC0), QColor(0x80, 0x80, 0x80), QColor(0x80, 0x80, 0x80)};
 const TInk Bin{QColor(0xC0, 0xC0, 0xC0), QColor(0x00, 0x00, 0x00), QColor(0x80, 0x80, 0x80)};
-
-QPixmap Draw(const TInk& ink, const std::function<void(QPainter&, const TInk&)>& draw)
-{
-    QPixmap image(ImageSize, ImageSize);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    // Hard edges, as a picture of sixteen colours has them.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    draw(painter, ink);
-    return image;
-}
-
-QIcon Image(const TInk& vivid, const std::function<void(QPainter&, const TInk&)>& draw)
-{
-    QIcon icon;
-    icon.addPixmap(Draw(vivid, draw), QIcon::Normal);
-    icon.addPixmap(Draw(Greyed, draw), QIcon::Disabled);
-    return icon;
-}
 
 // A broad arrow across the picture, its head at the right when mirrored is false.
 void DrawArrow(QPainter& painter, const TInk& ink, bool mirrored)
@@ -64,19 +42,40 @@ void DrawBin(QPainter& painter, const TInk& ink)
         painter.drawLine(x, 8, x, 13);
 }
 
+void DrawImage(QPainter& painter, const TInk& ink, TCopyDelImage image)
+{
+    switch (image) {
+    case TCopyDelImage::ArrowRight:
+        DrawArrow(painter, ink, false);
+        break;
+    case TCopyDelImage::ArrowLeft:
+        DrawArrow(painter, ink, true);
+        break;
+    case TCopyDelImage::WasteBin:
+        DrawBin(painter, ink);
+        break;
+    }
+}
+
+QPixmap Draw(const TInk& ink, TCopyDelImage which)
+{
+    QPixmap image(ImageSize, ImageSize);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    // Hard edges, as a picture of sixteen colours has them.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    DrawImage(painter, ink, which);
+    return image;
+}
+
 } // namespace
 
-QIcon ArrowRightImage()
+QPixmap CopyDelGlyph(TCopyDelImage image)
 {
-    return Image(Vivid, [](QPainter& painter, const TInk& ink) { DrawArrow(painter, ink, false); });
+    return Draw(image == TCopyDelImage::WasteBin ? Bin : Vivid, image);
 }
 
-QIcon ArrowLeftImage()
+QPixmap GreyedCopyDelGlyph(TCopyDelImage image)
 {
-    return Image(Vivid, [](QPainter& painter, const TInk& ink) { DrawArrow(painter, ink, true); });
-}
-
-QIcon WasteBinImage()
-{
-    return Image(Bin, DrawBin);
+    return Draw(Greyed, image);
 }

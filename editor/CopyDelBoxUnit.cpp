@@ -4,12 +4,12 @@
 #include "CopyDelBoxImages.h"
 #include "DataUnit.h"
 #include "Messages.h"
+#include "SpeedButton.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyledItemDelegate>
-#include <QToolButton>
 
 #include <array>
 
@@ -52,15 +52,12 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry)
     return list;
 }
 
-QToolButton* MakeButton(QWidget* parent, const char* name, const QIcon& image, QRect geometry)
+TSpeedButton* MakeButton(QWidget* parent, const char* name, TCopyDelImage image, QRect geometry)
 {
-    auto* button = new QToolButton(parent);
+    auto* button = new TSpeedButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
-    button->setAutoRaise(true);
-    button->setIcon(image);
-    button->setIconSize({16, 16});
-    button->setFocusPolicy(Qt::NoFocus);
+    button->SetGlyph(CopyDelGlyph(image), GreyedCopyDelGlyph(image));
     return button;
 }
 
@@ -115,16 +112,16 @@ TCopyDelBox::TCopyDelBox(QWidget* parent) : TForm(parent)
     Label2 = MakeLabel(this, "Label2", "Stack", {247, 1, 201, 12});
     ListBox1 = MakeList(this, "ListBox1", {1, 15, 206, 193});
     ListBox2 = MakeList(this, "ListBox2", {245, 15, 206, 193});
-    SpeedButton1 = MakeButton(this, "SpeedButton1", ArrowRightImage(), {211, 30, 30, 22});
-    SpeedButton2 = MakeButton(this, "SpeedButton2", ArrowLeftImage(), {211, 60, 30, 22});
-    SpeedButton3 = MakeButton(this, "SpeedButton3", WasteBinImage(), {211, 144, 30, 22});
+    SpeedButton1 = MakeButton(this, "SpeedButton1", TCopyDelImage::ArrowRight, {211, 30, 30, 22});
+    SpeedButton2 = MakeButton(this, "SpeedButton2", TCopyDelImage::ArrowLeft, {211, 60, 30, 22});
+    SpeedButton3 = MakeButton(this, "SpeedButton3", TCopyDelImage::WasteBin, {211, 144, 30, 22});
     setTabOrder(ListBox1, ListBox2);
 
     for (QListWidget* list : {ListBox1, ListBox2})
         list->installEventFilter(this);
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { RunHandler([this] { SpeedButton1Click(SpeedButton1); }); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { RunHandler([this] { SpeedButton2Click(SpeedButton2); }); });
-    connect(SpeedButton3, &QToolButton::clicked, this, [this] { RunHandler([this] { SpeedButton3Click(SpeedButton3); }); });
+    SpeedButton1->OnClick = [this](TSpeedButton* sender) { SpeedButton1Click(sender); };
+    SpeedButton2->OnClick = [this](TSpeedButton* sender) { SpeedButton2Click(sender); };
+    SpeedButton3->OnClick = [this](TSpeedButton* sender) { SpeedButton3Click(sender); };
     OnShow = [this](TForm* sender) { FormShow(sender); };
 }
 
@@ -159,19 +156,19 @@ void TCopyDelBox::RefreshLists(uint8_t Which)
         FillList(ListBox2, StyleStack);
 }
 
-void TCopyDelBox::SpeedButton1Click(QToolButton*)
+void TCopyDelBox::SpeedButton1Click(TSpeedButton*)
 {
     if (CopySelected(ListBox1, StyleGroup, ListBox2, StyleStack))
         RefreshLists(3);
 }
 
-void TCopyDelBox::SpeedButton2Click(QToolButton*)
+void TCopyDelBox::SpeedButton2Click(TSpeedButton*)
 {
     if (CopySelected(ListBox2, StyleStack, ListBox1, StyleGroup))
         RefreshLists(3);
 }
 
-void TCopyDelBox::SpeedButton3Click(QToolButton*)
+void TCopyDelBox::SpeedButton3Click(TSpeedButton*)
 {
     if (m_enteredList == ListBox1 && ItemIndex(ListBox1) >= 0) {
         DeleteSlot(StyleGroup, ItemIndex(ListBox1));

@@ -1,9 +1,9 @@
 #include "MainFormFixture.h"
+#include "SpeedButton.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
-#include <QToolButton>
 
 #include <array>
 #include <functional>
