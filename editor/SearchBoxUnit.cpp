@@ -58,7 +58,8 @@ TSearchBox::TSearchBox(QWidget* parent) : TForm(parent)
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(1, 1, 212, 20);
-    Edit1->setMaxLength(80);
+    // "Chat" searches for the text's bytes: at most 80 of them.
+    Edit1->SetMaxLength(80, TEditBytes::Data);
 
     SpeedButton1 = new TSpeedButton(this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));

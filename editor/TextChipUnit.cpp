@@ -21,8 +21,6 @@ namespace {
 
 constexpr int EditWidth = 128;
 constexpr int EditHeight = 16;
-// QLineEdit's own largest length: no limit of the program's own.
-constexpr int NoLengthLimit = 32767;
 // What text that does not convert reads as: below every range that steps.
 constexpr int64_t NoNumber = -2147483649;
 
@@ -98,8 +96,8 @@ void TTextChip::FormCreate(TForm*)
 void TTextChip::FormShow(TForm*)
 {
     CheckRange(EditKind, 0, KindCount - 1);
-    const int maxLength = KindMaxLength[static_cast<size_t>(EditKind)];
-    Edit1->setMaxLength(maxLength == 0 ? NoLengthLimit : maxLength);
+    // The character kinds' lengths are bytes of the value; 0 is no limit.
+    Edit1->SetMaxLength(KindMaxLength[static_cast<size_t>(EditKind)], TEditBytes::Data);
     Edit1->setToolTip(HintShown != 0 ? HintText() : QString());
     EditPane = MainForm->ActivePane;
     PlaceUnderCursorCell();

@@ -1,6 +1,7 @@
 #include "Edit.h"
 
 #include "Messages.h"
+#include "TextCodec.h"
 #include "TypedChar.h"
 
 #include <QFocusEvent>
@@ -10,40 +11,37 @@
 
 #include <algorithm>
 
-namespace {
-
-int Utf8Bytes(const QString& text)
-{
-    return static_cast<int>(text.toUtf8().size());
-}
-
-} // namespace
-
 // Cuts an insertion that makes the text longer than the limit back to what fits, whole
 // characters only. The text before the change was within the limit, or was set by the program
 // and may stay as long as it is.
-class TUtf8LimitValidator : public QValidator {
+class TByteLimitValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
     int Limit = 0;
+    TEditBytes Counted = TEditBytes::Utf8;
     QString Accepted;
+
+    [[nodiscard]] int Bytes(const QString& text) const
+    {
+        return Counted == TEditBytes::Utf8 ? static_cast<int>(text.toUtf8().size()) : DisplayByteCount(text);
+    }
 
     State validate(QString& input, int& pos) const override
     {
-        const int allowed = std::max(Limit, Utf8Bytes(Accepted));
-        if (Limit <= 0 || Utf8Bytes(input) <= allowed)
+        const int allowed = std::max(Limit, Bytes(Accepted));
+        if (Limit <= 0 || Bytes(input) <= allowed)
             return Acceptable;
         // The inserted characters end at the cursor; the text around them was there before
         // and fits on its own.
         QString cut = input;
         int end = pos;
-        while (end > 0 && Utf8Bytes(cut) > allowed) {
+        while (end > 0 && Bytes(cut) > allowed) {
             const int width = end >= 2 && cut[end - 1].isLowSurrogate() && cut[end - 2].isHighSurrogate() ? 2 : 1;
             cut.remove(end - width, width);
             end -= width;
         }
-        if (cut == Accepted || Utf8Bytes(cut) > allowed)
+        if (cut == Accepted || Bytes(cut) > allowed)
             return Invalid;
         input = cut;
         pos = end;
@@ -51,15 +49,16 @@ public:
     }
 };
 
-TEdit::TEdit(QWidget* parent) : QLineEdit(parent), m_validator(new TUtf8LimitValidator(this))
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent), m_validator(new TByteLimitValidator(this))
 {
     setValidator(m_validator);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { m_validator->Accepted = text; });
 }
 
-void TEdit::SetMaxLength(int bytes)
+void TEdit::SetMaxLength(int bytes, TEditBytes counted)
 {
     m_validator->Limit = bytes;
+    m_validator->Counted = counted;
 }
 
 int TEdit::MaxLength() const

@@ -3,6 +3,7 @@
 #include "StringGrid.h"
 
 #include "StringGridPrivate.h"
+#include "TextCodec.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -10,20 +11,12 @@
 
 #include <limits>
 
-int EditorByteCount(const QString& text)
-{
-    int bytes = 0;
-    for (const char32_t code : text.toUcs4())
-        bytes += code <= 0xFF ? 1 : code <= 0x7FF ? 2 : code <= 0xFFFF ? 3 : 4;
-    return bytes;
-}
-
 QValidator::State EditorTextValidator::CheckLimit(const QString& input) const
 {
     if (m_limit <= 0)
         return Acceptable;
-    const int bytes = EditorByteCount(input);
-    return bytes <= m_limit || bytes <= EditorByteCount(m_accepted) ? Acceptable : Invalid;
+    const int bytes = DisplayByteCount(input);
+    return bytes <= m_limit || bytes <= DisplayByteCount(m_accepted) ? Acceptable : Invalid;
 }
 
 QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
@@ -46,7 +39,7 @@ QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
         return CheckLimit(input);
     const QString before = input.left(prefix);
     const QString after = input.right(suffix);
-    int bytes = EditorByteCount(before + after);
+    int bytes = DisplayByteCount(before + after);
     QString passed;
     for (QChar key : inserted) {
         // Backspace, Enter and Esc are commands when typed, never text; a lone half of a
@@ -57,7 +50,7 @@ QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
             break;
         if (!IsTextChar(key))
             continue;
-        const int keyBytes = EditorByteCount(QString(key));
+        const int keyBytes = DisplayByteCount(QString(key));
         if (m_limit > 0 && bytes + keyBytes > m_limit)
             break;
         passed += key;

@@ -37,6 +37,16 @@ TEST(Edit, TypingStopsAtTheByteLimitWithoutSplittingACharacter)
     }
 }
 
+// Data shown as text counts one byte for each character up to U+00FF, the UTF-8 bytes above.
+TEST(Edit, ALimitOnDataBytesCountsTheBytesTheTextStandsFor)
+{
+    TEdit edit;
+    edit.SetMaxLength(3, TEditBytes::Data);
+    TypeText(&edit, QStringLiteral("\u00E9\u20ACa\u00FFb"));
+    EXPECT_EQ(edit.text(), QStringLiteral("\u00E9a\u00FF"));
+    EXPECT_EQ(edit.MaxLength(), 3);
+}
+
 TEST(Edit, APasteKeepsWhatFitsAndTheTextAroundIt)
 {
     TEdit edit;
