@@ -1,6 +1,7 @@
 #include "BinaryBoxUnit.h"
 
 #include "CheckMarkGlyph.h"
+#include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Label.h"
 #include "Messages.h"
@@ -49,7 +50,7 @@ TBinaryBox::TBinaryBox(QWidget* parent) : TForm(parent)
     Panel1->setPalette(white);
     Panel1->setAutoFillBackground(true);
 
-    QFont bitFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont bitFont = FormFont();
     bitFont.setPixelSize(16);
     bitFont.setBold(true);
     TLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8};
