@@ -59,8 +59,7 @@ void TInputBox::FormShow(TForm*)
     const TInputPreset& preset = InputMode < std::size(Presets) ? Presets[InputMode] : PlainText;
     std::string text;
     if (InputMode <= 2) {
-        CheckRange(MainForm->CurrentStyle, 0, StyleCount - 1);
-        const TStyle& style = StyleGroup[MainForm->CurrentStyle];
+        const TStyle& style = MainForm->CurrentStyleRecord();
         if (InputMode == 0) {
             text = style.StyleName.Text();
         } else {

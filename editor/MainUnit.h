@@ -21,6 +21,7 @@
 #include <string>
 
 class TFileDropTarget;
+struct TStyle;
 
 class TMainForm : public TForm {
     Q_OBJECT
@@ -152,6 +153,15 @@ public:
     uint8_t ActivePane = 0;
     // The slot of StyleGroup that both style grids show.
     int32_t CurrentStyle = 0;
+    // The record of that slot; a CurrentStyle outside the group raises the range error.
+    [[nodiscard]] TStyle& CurrentStyleRecord() const;
+
+    // The bytes of a dump row; the style grids' Value column, the one column that is not fixed.
+    static constexpr int DumpBytesPerRow = 16;
+    static constexpr int StyleValueColumn = 4;
+    // The style panels' width, and the window's client width while both kinds of panel show.
+    static constexpr int StylePanelWidth = 420;
+    static constexpr int BothPanelsWidth = 881;
 
     [[nodiscard]] TStringGrid* DumpGrid(int pane) const { return pane == 0 ? aDumpGrid : bDumpGrid; }
     [[nodiscard]] TStringGrid* StyleGrid(int pane) const { return pane == 0 ? aStyleGrid : bStyleGrid; }
