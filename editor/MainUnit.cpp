@@ -485,7 +485,8 @@ void TMainForm::FormCreate(TForm*)
     });
     SetHintHidePause(5000);
 
-    m_dropTarget = new TFileDropTarget(this, [this](const std::string& path) { WMDropFiles(path); });
+    // The target lives as the window's child.
+    new TFileDropTarget(this, [this](const std::string& path) { WMDropFiles(path); });
 }
 
 void TMainForm::FormClose(TForm*)

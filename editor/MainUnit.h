@@ -20,7 +20,6 @@
 #include <cstdint>
 #include <string>
 
-class TFileDropTarget;
 struct TStyle;
 
 class TMainForm : public TForm {
@@ -286,7 +285,6 @@ private:
     // failed part-way gets an empty or partial pane written over the file.
     enum class TPaneFile : uint8_t { None, Whole, Broken };
     TPaneFile m_paneFile[2] = {TPaneFile::None, TPaneFile::None};
-    TFileDropTarget* m_dropTarget = nullptr;
     // Whether the last mouse press on a style grid hit a field row: a double click opens the
     // bit editor only there, not on the header row.
     bool m_lastPressOnField = true;
