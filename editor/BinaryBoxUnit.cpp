@@ -1,5 +1,6 @@
 #include "BinaryBoxUnit.h"
 
+#include "BlueDialog.h"
 #include "CheckMarkGlyph.h"
 #include "ColorAndFont.h"
 #include "DataUnit.h"
@@ -36,7 +37,7 @@ TBinaryBox::TBinaryBox(QWidget* parent) : TForm(parent)
     BinaryBox = this;
     setObjectName(QStringLiteral("BinaryBox"));
     setWindowTitle(QStringLiteral("Binary Input"));
-    SetUpStyleGridDialog(this, 148, 21, false);
+    SetUpBlueDialog(this, 148, 21, false);
     // No control here takes the focus: the keys come to the form itself.
     setFocusPolicy(Qt::StrongFocus);
 

@@ -1,7 +1,7 @@
 #include "CopyDelBoxUnit.h"
 
 #include "ArrowGlyphs.h"
-#include "ColorAndFont.h"
+#include "BlueDialog.h"
 #include "CopyDelBoxImages.h"
 #include "DataUnit.h"
 #include "Messages.h"
@@ -104,11 +104,8 @@ TCopyDelBox::TCopyDelBox(QWidget* parent) : TForm(parent)
 {
     CopyDelBox = this;
     setObjectName(QStringLiteral("CopyDelBox"));
-    SetToolWindow(true);
     setWindowTitle(QStringLiteral("Copy & Delete"));
-    setFixedSize(454, 211);
-    setFont(FormFont());
-    SetColor(Qt::blue);
+    SetUpBlueDialog(this, 454, 211, true);
 
     Label1 = MakeLabel(this, "Label1", "Style group file", {4, 1, 201, 12});
     Label2 = MakeLabel(this, "Label2", "Stack", {247, 1, 201, 12});

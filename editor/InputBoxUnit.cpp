@@ -1,5 +1,6 @@
 #include "InputBoxUnit.h"
 
+#include "BlueDialog.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "MainUnit.h"
@@ -33,7 +34,7 @@ TInputBox::TInputBox(QWidget* parent) : TForm(parent)
 {
     InputBox = this;
     setObjectName(QStringLiteral("InputBox"));
-    SetUpStyleGridDialog(this, 271, 23, true);
+    SetUpBlueDialog(this, 271, 23, true);
 
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));

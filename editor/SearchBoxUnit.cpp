@@ -1,7 +1,7 @@
 #include "SearchBoxUnit.h"
 
 #include "ArrowGlyphs.h"
-#include "ColorAndFont.h"
+#include "BlueDialog.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "SpeedButton.h"
@@ -41,10 +41,7 @@ TSearchBox::TSearchBox(QWidget* parent) : TForm(parent)
     SearchBox = this;
     setObjectName(QStringLiteral("SearchBox"));
     setWindowTitle(QStringLiteral("Search"));
-    SetToolWindow(true);
-    SetColor(Qt::blue);
-    setFont(FormFont());
-    setFixedSize(215, 47);
+    SetUpBlueDialog(this, 215, 47, true);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
