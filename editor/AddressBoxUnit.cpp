@@ -23,7 +23,7 @@ TAddressBox::TAddressBox(QWidget* parent) : TForm(parent)
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(1, 1, 132, 20);
-    Edit1->setMaxLength(11);
+    Edit1->SetMaxLength(11);
     Edit1->OnKeyPress = [this](TEdit* sender, QChar& key) { Edit1KeyPress(sender, key); };
 
     RadioButton1 = new QRadioButton(QStringLiteral("Address"), this);

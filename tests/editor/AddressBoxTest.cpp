@@ -26,7 +26,7 @@ TEST_F(AddressDialog, IsLaidOutAsASmallBlueToolWindowThatStaysOnTop)
     EXPECT_TRUE(addressBox->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(addressBox->palette().color(QPalette::Window), QColor(Qt::blue));
     EXPECT_EQ(addressBox->Edit1->geometry(), QRect(1, 1, 132, 20));
-    EXPECT_EQ(addressBox->Edit1->maxLength(), 11);
+    EXPECT_EQ(addressBox->Edit1->MaxLength(), 11);
     EXPECT_EQ(addressBox->RadioButton1->geometry(), QRect(1, 24, 66, 17));
     EXPECT_EQ(addressBox->RadioButton2->geometry(), QRect(72, 24, 57, 17));
     EXPECT_EQ(addressBox->RadioButton1->text(), QStringLiteral("Address"));
