@@ -1,14 +1,15 @@
 #pragma once
-// An edit box whose typed characters pass a key-press event before the box takes them, and
-// whose maximum length counts bytes: of UTF-8, the form in which the user's words are stored, or
-// of the data that a value typed as text stands for (TextCodec). Focus from anything but the
-// mouse selects the whole text, so that typing replaces it.
+// An edit box whose typed characters pass a key-press event before the box takes them (pasted
+// and dropped text passes it too, character by character), and whose maximum length counts
+// bytes: of UTF-8, the form in which the user's words are stored, or of the data that a value
+// typed as text stands for (TextCodec). Focus from anything but the mouse selects the whole
+// text, so that typing replaces it.
 
 #include <QLineEdit>
 
 #include <functional>
 
-class TByteLimitValidator;
+class TEditValidator;
 
 // What a byte limit counts: the user's own words as UTF-8, or data shown as text, one byte for
 // each character up to U+00FF and the UTF-8 bytes of any other.
@@ -36,10 +37,15 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // Passes the key through OnKeyPress; false when it is dropped.
     bool PassKey(QChar& key);
+    // Makes the edit with what it puts in the box passing OnKeyPress character by character.
+    void Pasting(const std::function<void()>& edit);
 
-    TByteLimitValidator* m_validator;
+    TEditValidator* m_validator;
 };

@@ -2,6 +2,7 @@
 // the cell, and whose keys pass the grid's key-press event first.
 #include "StringGrid.h"
 
+#include "InsertedRun.h"
 #include "StringGridPrivate.h"
 #include "TextCodec.h"
 
@@ -25,20 +26,12 @@ QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
         return CheckLimit(input);
     if (!m_passed.isNull() && input == m_passed)
         return Acceptable;
-    // The new text is the accepted one with a run replaced; the cursor stands behind the run.
-    const auto size = input.size();
-    qsizetype suffix = 0;
-    while (suffix < size - pos && suffix < m_accepted.size() &&
-           input[size - 1 - suffix] == m_accepted[m_accepted.size() - 1 - suffix])
-        ++suffix;
-    qsizetype prefix = 0;
-    while (prefix < size - suffix && prefix < m_accepted.size() - suffix && input[prefix] == m_accepted[prefix])
-        ++prefix;
-    const QString inserted = input.mid(prefix, size - suffix - prefix);
+    const TInsertedRun run = InsertedRun(m_accepted, input, pos);
+    const QString inserted = input.mid(run.Start, run.Length);
     if (inserted.isEmpty())
         return CheckLimit(input);
-    const QString before = input.left(prefix);
-    const QString after = input.right(suffix);
+    const QString before = input.left(run.Start);
+    const QString after = input.mid(run.Start + run.Length);
     int bytes = DisplayByteCount(before + after);
     QString passed;
     for (QChar key : inserted) {

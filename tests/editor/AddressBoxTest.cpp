@@ -4,6 +4,8 @@
 #include "ModalDialog.h"
 #include "Runtime.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QRadioButton>
 
@@ -109,6 +111,9 @@ TEST_F(AddressDialog, TakesOnlyNumberKeysAndEscCancelsWithNo)
         composed.setCommitString(QStringLiteral("9z\u00E9b"));
         QApplication::sendEvent(addressBox->Edit1, &composed);
         EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("1$-F9b")) << "composed text passes the filter too";
+        QGuiApplication::clipboard()->setText(QStringLiteral("x0 c+"));
+        QTest::keyClick(addressBox->Edit1, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("1$-F9b0c")) << "and so does pasted text";
         QTest::keyClick(addressBox->Edit1, Qt::Key_Escape);
     });
     EXPECT_EQ(addressBox->ShowModal(), mrNo);

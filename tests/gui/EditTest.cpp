@@ -58,6 +58,23 @@ TEST(Edit, APasteKeepsWhatFitsAndTheTextAroundIt)
     EXPECT_EQ(edit.text(), QStringLiteral("a€€b")) << "8 bytes: a, two euro signs, b";
 }
 
+TEST(Edit, APastePassesTheKeyPressEventCharacterByCharacter)
+{
+    TEdit edit;
+    edit.OnKeyPress = [](TEdit*, QChar& key) {
+        if (key == u'x')
+            key = QChar(u'0');
+        else if (!key.isDigit())
+            key = QChar();
+    };
+    edit.setText(QStringLiteral("[]"));
+    edit.setCursorPosition(1);
+    QApplication::clipboard()->setText(QStringLiteral("1a2\r\u00E9x3"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral("[1203]")) << "a dropped key is left out, a changed one goes in changed";
+    EXPECT_EQ(edit.cursorPosition(), 5);
+}
+
 TEST(Edit, TextSetByTheProgramStaysWholeAndCanBeShortened)
 {
     TEdit edit;
