@@ -4,7 +4,6 @@
 #include "DataUnit.h"
 #include "Edit.h"
 #include "MainUnit.h"
-#include "Runtime.h"
 #include "StyleGridDialog.h"
 
 #include <iterator>
@@ -54,7 +53,6 @@ TInputBox::~TInputBox()
 void TInputBox::FormShow(TForm*)
 {
     CentreOverActiveStyleGrid(this);
-    const int field = ActiveStyleGrid()->Row() - 1;
     Edit1->SetText(QString());
 
     const TInputPreset& preset = InputMode < std::size(Presets) ? Presets[InputMode] : PlainText;
@@ -64,7 +62,7 @@ void TInputBox::FormShow(TForm*)
         if (InputMode == 0) {
             text = style.StyleName.Text();
         } else {
-            CheckRange(field, 0, RowCount - 1);
+            const int field = MainForm->SelectedField();
             text = InputMode == 1 ? style.RowComment[field].Text() : style.RowHint[field].Text();
         }
     }

@@ -261,11 +261,13 @@ public:
     // Opens the bit editor on a Binary field of the upper style grid.
     void StyleGridDblClick(TStringGrid* sender);
 
+    // The field on the active style grid's current row; a row without a field raises the range
+    // error.
+    [[nodiscard]] int SelectedField() const;
+
 private:
     void BindFieldCommands();
     void BindOptionReportAndToolCommands();
-    // The field on the active style grid's current row.
-    [[nodiscard]] int SelectedField() const;
     // Shows the text dialog for the mode; true on OK.
     bool AskForText(uint8_t mode);
     void BuildPanes();
