@@ -1,6 +1,6 @@
 #include "AddressBoxUnit.h"
 
-#include "ColorAndFont.h"
+#include "BlueDialog.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "MainUnit.h"
@@ -18,15 +18,12 @@ TAddressBox::TAddressBox(QWidget* parent) : TForm(parent)
     AddressBox = this;
     setObjectName(QStringLiteral("AddressBox"));
     setWindowTitle(QStringLiteral("Input Address"));
-    SetToolWindow(true);
-    SetColor(Qt::blue);
-    setFont(FormFont());
-    setFixedSize(136, 40);
+    SetUpBlueDialog(this, 136, 40, true);
 
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(1, 1, 132, 20);
-    Edit1->setMaxLength(11);
+    Edit1->SetMaxLength(11);
     Edit1->OnKeyPress = [this](TEdit* sender, QChar& key) { Edit1KeyPress(sender, key); };
 
     RadioButton1 = new QRadioButton(QStringLiteral("Address"), this);

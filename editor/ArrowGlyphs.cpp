@@ -47,10 +47,21 @@ QImage EmptyGlyph()
     return image;
 }
 
-// The arrow's pixel at (x, y) in the wanted direction: the down arrow is the up arrow upside down.
+// The arrow's pixel at (x, y) in the wanted direction: the up arrow turned over or on its side.
 char PixelAt(TArrow arrow, int x, int y)
 {
-    return UpArrow[static_cast<size_t>(arrow == TArrow::Up ? y : GlyphSize - 1 - y)][x];
+    const int last = GlyphSize - 1;
+    switch (arrow) {
+    case TArrow::Up:
+        return UpArrow[static_cast<size_t>(y)][x];
+    case TArrow::Down:
+        return UpArrow[static_cast<size_t>(last - y)][x];
+    case TArrow::Left:
+        return UpArrow[static_cast<size_t>(x)][y];
+    case TArrow::Right:
+        return UpArrow[static_cast<size_t>(last - x)][y];
+    }
+    return '.';
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #pragma once
-// The pictures of the search dialog's arrow buttons: 16 × 16 pixels in the 16 standard colours,
-// olive standing for the transparent background.
+// The pictures of the dialogs' arrow buttons: 16 × 16 pixels in the 16 standard colours, olive
+// standing for the transparent background.
 
 #include <QPixmap>
 
-enum class TArrow { Up, Down };
+enum class TArrow { Up, Down, Left, Right };
 
 // A red arrow with a black edge.
 [[nodiscard]] QPixmap ArrowGlyph(TArrow arrow);

@@ -1,6 +1,8 @@
 #include "BinaryBoxUnit.h"
 
+#include "BlueDialog.h"
 #include "CheckMarkGlyph.h"
+#include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Label.h"
 #include "Messages.h"
@@ -35,7 +37,7 @@ TBinaryBox::TBinaryBox(QWidget* parent) : TForm(parent)
     BinaryBox = this;
     setObjectName(QStringLiteral("BinaryBox"));
     setWindowTitle(QStringLiteral("Binary Input"));
-    SetUpStyleGridDialog(this, 148, 21, false);
+    SetUpBlueDialog(this, 148, 21, false);
     // No control here takes the focus: the keys come to the form itself.
     setFocusPolicy(Qt::StrongFocus);
 
@@ -49,7 +51,7 @@ TBinaryBox::TBinaryBox(QWidget* parent) : TForm(parent)
     Panel1->setPalette(white);
     Panel1->setAutoFillBackground(true);
 
-    QFont bitFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont bitFont = FormFont();
     bitFont.setPixelSize(16);
     bitFont.setBold(true);
     TLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8};

@@ -1,12 +1,11 @@
 #pragma once
-// The copy and delete dialog's button images, drawn at run time: 16 x 16 pictures in a few plain
-// colours on a transparent ground, each with a greyed twin for the disabled button.
+// The copy and delete dialog's delete button image, drawn at run time: a 16 x 16 picture in a
+// few plain colours on a transparent ground, with a greyed twin for the disabled button. (Its
+// copy buttons show the arrows of ArrowGlyphs.)
 
-#include <QIcon>
+#include <QPixmap>
 
-// A red arrow pointing right: from the style group to the Stack.
-[[nodiscard]] QIcon ArrowRightImage();
-// A red arrow pointing left: from the Stack to the style group.
-[[nodiscard]] QIcon ArrowLeftImage();
 // A waste bin: delete.
-[[nodiscard]] QIcon WasteBinImage();
+[[nodiscard]] QPixmap WasteBinGlyph();
+// The same picture greyed, for the disabled button.
+[[nodiscard]] QPixmap GreyedWasteBinGlyph();

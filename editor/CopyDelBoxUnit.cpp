@@ -1,15 +1,16 @@
 #include "CopyDelBoxUnit.h"
 
-#include "ColorAndFont.h"
+#include "ArrowGlyphs.h"
+#include "BlueDialog.h"
 #include "CopyDelBoxImages.h"
 #include "DataUnit.h"
 #include "Messages.h"
+#include "SpeedButton.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyledItemDelegate>
-#include <QToolButton>
 
 #include <array>
 
@@ -52,15 +53,13 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry)
     return list;
 }
 
-QToolButton* MakeButton(QWidget* parent, const char* name, const QIcon& image, QRect geometry)
+TSpeedButton* MakeButton(QWidget* parent, const char* name, const QPixmap& glyph, const QPixmap& greyed,
+                         QRect geometry)
 {
-    auto* button = new QToolButton(parent);
+    auto* button = new TSpeedButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
-    button->setAutoRaise(true);
-    button->setIcon(image);
-    button->setIconSize({16, 16});
-    button->setFocusPolicy(Qt::NoFocus);
+    button->SetGlyph(glyph, greyed);
     return button;
 }
 
@@ -105,26 +104,25 @@ TCopyDelBox::TCopyDelBox(QWidget* parent) : TForm(parent)
 {
     CopyDelBox = this;
     setObjectName(QStringLiteral("CopyDelBox"));
-    SetToolWindow(true);
     setWindowTitle(QStringLiteral("Copy & Delete"));
-    setFixedSize(454, 211);
-    setFont(FormFont());
-    SetColor(Qt::blue);
+    SetUpBlueDialog(this, 454, 211, true);
 
     Label1 = MakeLabel(this, "Label1", "Style group file", {4, 1, 201, 12});
     Label2 = MakeLabel(this, "Label2", "Stack", {247, 1, 201, 12});
     ListBox1 = MakeList(this, "ListBox1", {1, 15, 206, 193});
     ListBox2 = MakeList(this, "ListBox2", {245, 15, 206, 193});
-    SpeedButton1 = MakeButton(this, "SpeedButton1", ArrowRightImage(), {211, 30, 30, 22});
-    SpeedButton2 = MakeButton(this, "SpeedButton2", ArrowLeftImage(), {211, 60, 30, 22});
-    SpeedButton3 = MakeButton(this, "SpeedButton3", WasteBinImage(), {211, 144, 30, 22});
+    SpeedButton1 = MakeButton(this, "SpeedButton1", ArrowGlyph(TArrow::Right), GreyedArrowGlyph(TArrow::Right),
+                              {211, 30, 30, 22});
+    SpeedButton2 = MakeButton(this, "SpeedButton2", ArrowGlyph(TArrow::Left), GreyedArrowGlyph(TArrow::Left),
+                              {211, 60, 30, 22});
+    SpeedButton3 = MakeButton(this, "SpeedButton3", WasteBinGlyph(), GreyedWasteBinGlyph(), {211, 144, 30, 22});
     setTabOrder(ListBox1, ListBox2);
 
     for (QListWidget* list : {ListBox1, ListBox2})
         list->installEventFilter(this);
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { RunHandler([this] { SpeedButton1Click(SpeedButton1); }); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { RunHandler([this] { SpeedButton2Click(SpeedButton2); }); });
-    connect(SpeedButton3, &QToolButton::clicked, this, [this] { RunHandler([this] { SpeedButton3Click(SpeedButton3); }); });
+    SpeedButton1->OnClick = [this](TSpeedButton* sender) { SpeedButton1Click(sender); };
+    SpeedButton2->OnClick = [this](TSpeedButton* sender) { SpeedButton2Click(sender); };
+    SpeedButton3->OnClick = [this](TSpeedButton* sender) { SpeedButton3Click(sender); };
     OnShow = [this](TForm* sender) { FormShow(sender); };
 }
 
@@ -159,19 +157,19 @@ void TCopyDelBox::RefreshLists(uint8_t Which)
         FillList(ListBox2, StyleStack);
 }
 
-void TCopyDelBox::SpeedButton1Click(QToolButton*)
+void TCopyDelBox::SpeedButton1Click(TSpeedButton*)
 {
     if (CopySelected(ListBox1, StyleGroup, ListBox2, StyleStack))
         RefreshLists(3);
 }
 
-void TCopyDelBox::SpeedButton2Click(QToolButton*)
+void TCopyDelBox::SpeedButton2Click(TSpeedButton*)
 {
     if (CopySelected(ListBox2, StyleStack, ListBox1, StyleGroup))
         RefreshLists(3);
 }
 
-void TCopyDelBox::SpeedButton3Click(QToolButton*)
+void TCopyDelBox::SpeedButton3Click(TSpeedButton*)
 {
     if (m_enteredList == ListBox1 && ItemIndex(ListBox1) >= 0) {
         DeleteSlot(StyleGroup, ItemIndex(ListBox1));

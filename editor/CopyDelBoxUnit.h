@@ -9,7 +9,7 @@
 
 class QLabel;
 class QListWidget;
-class QToolButton;
+class TSpeedButton;
 
 class TCopyDelBox : public TForm {
     Q_OBJECT
@@ -24,18 +24,18 @@ public:
     // unnamed slot: an item's index is its slot.
     QListWidget* ListBox1 = nullptr;
     QListWidget* ListBox2 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
+    TSpeedButton* SpeedButton1 = nullptr;
+    TSpeedButton* SpeedButton2 = nullptr;
+    TSpeedButton* SpeedButton3 = nullptr;
     // The calling window, in which the dialog centres itself.
     TOwnerRect OwnerRect;
 
     void FormShow(TForm* sender);
     // 1 refills ListBox1, 2 ListBox2, 3 both; a refilled list has no selection.
     void RefreshLists(uint8_t Which);
-    void SpeedButton1Click(QToolButton* sender);
-    void SpeedButton2Click(QToolButton* sender);
-    void SpeedButton3Click(QToolButton* sender);
+    void SpeedButton1Click(TSpeedButton* sender);
+    void SpeedButton2Click(TSpeedButton* sender);
+    void SpeedButton3Click(TSpeedButton* sender);
     void ListBox1Enter(QListWidget* sender);
     void ListBox2Enter(QListWidget* sender);
 

@@ -1,9 +1,9 @@
 #include "InputBoxUnit.h"
 
+#include "BlueDialog.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "MainUnit.h"
-#include "Runtime.h"
 #include "StyleGridDialog.h"
 
 #include <iterator>
@@ -18,11 +18,12 @@ struct TInputPreset {
     const char* hint;
 };
 
-// The dialog's hint is shown as it stands, both ampersands included.
+// The dialog's hint is shown as it stands, both ampersands included; its lines are parted by
+// LF CR, as every hint of the program is.
 const TInputPreset Presets[] = {
-    {"Style name input.", 30, "Max Length is 30 bytes\nReturn && ESC key is support."},
-    {"Comment input.", 20, "Max Length is 20 bytes\nReturn && ESC key is support."},
-    {"Hint input.", 80, "Max Length is 80 bytes\nReturn && ESC key is support.\nNew line is started by //."},
+    {"Style name input.", 30, "Max Length is 30 bytes\n\rReturn && ESC key is support."},
+    {"Comment input.", 20, "Max Length is 20 bytes\n\rReturn && ESC key is support."},
+    {"Hint input.", 80, "Max Length is 80 bytes\n\rReturn && ESC key is support.\n\rNew line is started by //."},
 };
 const TInputPreset PlainText = {"", 255, ""};
 
@@ -32,7 +33,7 @@ TInputBox::TInputBox(QWidget* parent) : TForm(parent)
 {
     InputBox = this;
     setObjectName(QStringLiteral("InputBox"));
-    SetUpStyleGridDialog(this, 271, 23, true);
+    SetUpBlueDialog(this, 271, 23, true);
 
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -52,18 +53,16 @@ TInputBox::~TInputBox()
 void TInputBox::FormShow(TForm*)
 {
     CentreOverActiveStyleGrid(this);
-    const int field = ActiveStyleGrid()->Row() - 1;
     Edit1->SetText(QString());
 
     const TInputPreset& preset = InputMode < std::size(Presets) ? Presets[InputMode] : PlainText;
     std::string text;
     if (InputMode <= 2) {
-        CheckRange(MainForm->CurrentStyle, 0, StyleCount - 1);
-        const TStyle& style = StyleGroup[MainForm->CurrentStyle];
+        const TStyle& style = MainForm->CurrentStyleRecord();
         if (InputMode == 0) {
             text = style.StyleName.Text();
         } else {
-            CheckRange(field, 0, RowCount - 1);
+            const int field = MainForm->SelectedField();
             text = InputMode == 1 ? style.RowComment[field].Text() : style.RowHint[field].Text();
         }
     }

@@ -5,20 +5,13 @@
 #include "DataUnit.h"
 #include "Runtime.h"
 
-namespace {
-
-constexpr int ValueColumn = 4;
-
-} // namespace
-
 void TMainForm::StyleGridDblClick(TStringGrid* sender)
 {
-    if (!m_lastPressOnField || sender->Col() != ValueColumn || sender->Row() < 1)
+    if (!m_lastPressOnField || sender->Col() != StyleValueColumn || sender->Row() < 1)
         return;
     const int field = sender->Row() - 1;
     CheckRange(field, 0, RowCount - 1);
-    CheckRange(CurrentStyle, 0, StyleCount - 1);
-    const TStyle& style = StyleGroup[CurrentStyle];
+    const TStyle& style = CurrentStyleRecord();
     const int p = ActivePane;
     const int32_t address = StyleRowAddress(CursorAddress[p], CurrentStyle, field);
     // The last byte of the data is left to typing in the cell.

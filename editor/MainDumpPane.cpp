@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int BytesPerRow = 16;
+constexpr int BytesPerRow = TMainForm::DumpBytesPerRow;
 
 // An address as the dump shows it: at least 6 upper-case hexadecimal digits. Written by hand
 // because a full pane needs 65,536 of them at once.

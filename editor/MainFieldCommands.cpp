@@ -12,12 +12,6 @@ namespace {
 
 constexpr uint8_t RowInUse = 255;
 
-TStyle& Current(int32_t currentStyle)
-{
-    CheckRange(currentStyle, 0, StyleCount - 1);
-    return StyleGroup[currentStyle];
-}
-
 } // namespace
 
 void TMainForm::BindFieldCommands()
@@ -69,7 +63,7 @@ void TMainForm::pmDeleteClick(TMenuItem*)
 void TMainForm::pmClearClick(TMenuItem*)
 {
     // The name and the offset stay: only the fields go, down to one empty field.
-    TStyle& style = Current(CurrentStyle);
+    TStyle& style = CurrentStyleRecord();
     for (int row = 0; row < RowCount; ++row) {
         style.RowUsed[row] = 0;
         style.RowKind[row] = vkNone;
@@ -86,7 +80,7 @@ void TMainForm::pmClearClick(TMenuItem*)
 void TMainForm::pmNewNameClick(TMenuItem*)
 {
     if (AskForText(0))
-        Current(CurrentStyle).StyleName.Assign(InputBox->InputText);
+        CurrentStyleRecord().StyleName.Assign(InputBox->InputText);
     // An emptied name frees the slot; the rebuild's packing drops the style from the menu.
     RebuildStyleMenu();
     FillStyleGrids(true);
@@ -95,7 +89,7 @@ void TMainForm::pmNewNameClick(TMenuItem*)
 void TMainForm::pmJumpOffsetClick(TMenuItem*)
 {
     const int p = ActivePane;
-    const TStyle& style = Current(CurrentStyle);
+    const TStyle& style = CurrentStyleRecord();
     // Wide enough that no offset from a style file can overflow: a cursor that would leave the
     // data is simply not taken.
     const int64_t cursor = int64_t{CursorAddress[p]} + style.OffsetAddress;
@@ -109,7 +103,7 @@ void TMainForm::pmJumpOffsetClick(TMenuItem*)
 
 void TMainForm::pmSetOffsetClick(TMenuItem*)
 {
-    TStyle& style = Current(CurrentStyle);
+    TStyle& style = CurrentStyleRecord();
     style.OffsetAddress = CursorAddress[ActivePane];
     pmOffsetAddress->setText(QString::fromStdString(IntToHex(style.OffsetAddress, 6)));
     pmOffsetAddress->SetChecked(true);
@@ -122,7 +116,7 @@ void TMainForm::pmOffsetAddressClick(TMenuItem*)
 {
     const bool on = !pmOffsetAddress->Checked();
     pmOffsetAddress->SetChecked(on);
-    Current(CurrentStyle).UseOffset = on ? RowInUse : 0;
+    CurrentStyleRecord().UseOffset = on ? RowInUse : 0;
     FillStyleGrids(true);
 }
 
@@ -140,7 +134,7 @@ void TMainForm::pmCommentClick(TMenuItem*)
 {
     const int field = SelectedField();
     if (AskForText(1)) {
-        TStyle& style = Current(CurrentStyle);
+        TStyle& style = CurrentStyleRecord();
         style.RowUsed[field] = RowInUse;
         style.RowComment[field].Assign(InputBox->InputText);
     }
@@ -151,7 +145,7 @@ void TMainForm::pmHintClick(TMenuItem*)
 {
     const int field = SelectedField();
     if (AskForText(2)) {
-        TStyle& style = Current(CurrentStyle);
+        TStyle& style = CurrentStyleRecord();
         style.RowUsed[field] = RowInUse;
         // Stored as typed: "//" becomes a line break only where the hint is shown.
         style.RowHint[field].Assign(InputBox->InputText);
@@ -166,7 +160,7 @@ void TMainForm::pmNone1Click(TMenuItem* sender)
     TStringGrid* grid = StyleGrid(ActivePane);
     grid->SetEditorMode(false);
     const int field = SelectedField();
-    TStyle& style = Current(CurrentStyle);
+    TStyle& style = CurrentStyleRecord();
     style.RowUsed[field] = RowInUse;
     style.RowKind[field] = static_cast<uint8_t>(kind);
     if (kind <= vkInt64) {

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int BytesPerRow = 16;
 // Where a cell's hint stands: right of the cell's left edge and below its bottom edge.
 constexpr int HintOffset = 16;
 
@@ -40,11 +39,10 @@ void TMainForm::ApplicationShowHint(QString& HintStr, bool&, THintInfo& HintInfo
     HintInfo.HintPos =
         ClientToScreen(grid, QPoint(rect.left() + HintOffset, rect.top() + rect.height() + HintOffset));
     if (dump && col > 1 && row > 0) {
-        HintStr = DumpCellHint(pane, (row - 1) * BytesPerRow + (col - 2), PopupMenu1->Tag());
+        HintStr = DumpCellHint(pane, (row - 1) * DumpBytesPerRow + (col - 2), PopupMenu1->Tag());
     } else if (!dump && row > 0) {
-        CheckRange(CurrentStyle, 0, StyleCount - 1);
         CheckRange(row - 1, 0, RowCount - 1);
-        HintStr = QString::fromStdString(ExpandHint(StyleGroup[CurrentStyle].RowHint[row - 1].Text()));
+        HintStr = QString::fromStdString(ExpandHint(CurrentStyleRecord().RowHint[row - 1].Text()));
     }
     HintInfo.CursorRect = rect;
 }

@@ -5,12 +5,6 @@
 #include "AddressBoxUnit.h"
 #include "DataUnit.h"
 
-namespace {
-
-constexpr int BytesPerRow = 16;
-
-} // namespace
-
 void TMainForm::BindNavigationCommands()
 {
     mSearch1->OnClick = [this](TMenuItem* sender) { mSearch1Click(sender); };
@@ -31,8 +25,8 @@ bool TMainForm::ShowCursor(int pane)
     // made in the grid.
     TStringGrid* grid = DumpGrid(pane);
     const int64_t cursor = CursorAddress[pane];
-    const int64_t row = cursor / BytesPerRow + 1;
-    const int64_t col = cursor % BytesPerRow + 2;
+    const int64_t row = cursor / DumpBytesPerRow + 1;
+    const int64_t col = cursor % DumpBytesPerRow + 2;
     if (cursor < 0 || row >= grid->RowCount() || col >= grid->ColCount())
         return false;
     grid->SetRow(static_cast<int>(row));
@@ -79,7 +73,7 @@ void JumpByStyle(TMainForm& form, int direction)
     if (DataSize[p] <= 0)
         return;
     RecountStyle(form.CurrentStyle);
-    const int64_t target = int64_t{CursorAddress[p]} + int64_t{direction} * StyleGroup[form.CurrentStyle].TotalSize;
+    const int64_t target = int64_t{CursorAddress[p]} + int64_t{direction} * form.CurrentStyleRecord().TotalSize;
     // Also backward from a cursor beyond the end of the data: the target must be a byte of it.
     if (target < 0 || target >= DataSize[p])
         return;

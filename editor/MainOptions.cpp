@@ -10,11 +10,7 @@
 
 namespace {
 
-constexpr int StylePanelWidth = 420;
-
-// The client widths of the window with both kinds of panel, the dump panels alone and the style
-// panels alone.
-constexpr int BothPanelsWidth = 881;
+// The client widths of the window with the dump panels alone and the style panels alone.
 constexpr int DumpPanelsWidth = 459;
 constexpr int StylePanelsWidth = 422;
 

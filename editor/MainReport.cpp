@@ -12,7 +12,7 @@ namespace {
 
 // The widths of the Id, address, kind and comment columns, in bytes; the value is not padded.
 constexpr size_t ColumnWidths[] = {4, 7, 9, 21};
-constexpr int ValueColumn = 4;
+constexpr int ValueColumn = TMainForm::StyleValueColumn;
 const std::string HyphenLine(54, '-');
 
 // The text followed by blanks up to the width; a text that long or longer stays as it is.
@@ -35,8 +35,7 @@ void TMainForm::mSaveTextFileClick(TMenuItem*)
 {
     if (!SaveDialog3->Execute())
         return;
-    CheckRange(CurrentStyle, 0, StyleCount - 1);
-    const TStyle& style = StyleGroup[CurrentStyle];
+    const TStyle& style = CurrentStyleRecord();
     const TStringGrid* grid = StyleGrid(ActivePane);
     TTextWriter report(SaveDialog3->FileName());
     report.WriteLine(ReportLine(grid, 0));

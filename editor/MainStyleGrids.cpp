@@ -12,14 +12,6 @@
 
 namespace {
 
-constexpr int ValueColumn = 4;
-
-TStyle& Current(int32_t currentStyle)
-{
-    CheckRange(currentStyle, 0, StyleCount - 1);
-    return StyleGroup[currentStyle];
-}
-
 // A style group file may give LastRow any value; the grids show at most the 200 fields there are.
 int ShownLastRow(const TStyle& style)
 {
@@ -43,9 +35,15 @@ std::string ValueCellText(int pane, int32_t address, int kind, int32_t count)
 
 } // namespace
 
+TStyle& TMainForm::CurrentStyleRecord() const
+{
+    CheckRange(CurrentStyle, 0, StyleCount - 1);
+    return StyleGroup[CurrentStyle];
+}
+
 void TMainForm::FillStyleGrids(bool both)
 {
-    const TStyle& style = Current(CurrentStyle);
+    const TStyle& style = CurrentStyleRecord();
     pmNewName->setText(QString::fromStdString(style.StyleName.Text()));
     pmOffsetAddress->setText(QString::fromStdString(IntToHex(style.OffsetAddress, 6)));
     pmOffsetAddress->SetChecked(style.UseOffset != 0);
@@ -57,7 +55,7 @@ void TMainForm::FillStyleGrids(bool both)
 
 void TMainForm::FillStyleGrid(int pane)
 {
-    const TStyle& style = Current(CurrentStyle);
+    const TStyle& style = CurrentStyleRecord();
     TStringGrid* grid = StyleGrid(pane);
     const int lastRow = ShownLastRow(style);
     grid->SetRowCount(lastRow + 2);
@@ -72,7 +70,7 @@ void TMainForm::FillStyleGrid(int pane)
         grid->SetCell(1, i + 1, IntToHex(address, 6));
         grid->SetCell(2, i + 1, std::move(kindText));
         grid->SetCell(3, i + 1, style.RowComment[i].Text());
-        grid->SetCell(ValueColumn, i + 1, BytesToDisplayUtf8(valueText));
+        grid->SetCell(StyleValueColumn, i + 1, BytesToDisplayUtf8(valueText));
         address = CheckedAdd(address, style.RowSize[i]);
     }
     TStatusBar* bar = StyleBar(pane);
@@ -90,7 +88,7 @@ void TMainForm::StyleGridKeyPress(TStringGrid* sender, QChar& key)
         key = QChar();
         return;
     }
-    const TStyle& style = Current(CurrentStyle);
+    const TStyle& style = CurrentStyleRecord();
     const int row = sender->Row();
     const int i = FieldOfRow(row);
     if (key != u'\r') {
@@ -103,30 +101,30 @@ void TMainForm::StyleGridKeyPress(TStringGrid* sender, QChar& key)
     const int32_t address = StyleRowAddress(CursorAddress[p], CurrentStyle, i);
     // A refused text brings the parser's own message and leaves the bytes; the cell then shows
     // what the data holds either way.
-    TextToPaneValue(p, address, style.RowKind[i], style.RowSize[i], DisplayUtf8ToBytes(sender->Cell(ValueColumn, row)));
+    TextToPaneValue(p, address, style.RowKind[i], style.RowSize[i], DisplayUtf8ToBytes(sender->Cell(StyleValueColumn, row)));
     RefreshDumpRows(address, style.RowSize[i]);
-    sender->SetCell(ValueColumn, row, ValueCellText(p, address, style.RowKind[i], style.RowSize[i]));
+    sender->SetCell(StyleValueColumn, row, ValueCellText(p, address, style.RowKind[i], style.RowSize[i]));
     key = QChar();
 }
 
 void TMainForm::StyleGridSelectCell(TStringGrid* sender, int, int, bool&)
 {
     const int row = sender->Row();
-    if (sender->Col() != ValueColumn || row <= 0 || row >= sender->RowCount())
+    if (sender->Col() != StyleValueColumn || row <= 0 || row >= sender->RowCount())
         return;
     const int p = ActivePane;
-    const TStyle& style = Current(CurrentStyle);
+    const TStyle& style = CurrentStyleRecord();
     const int i = FieldOfRow(row);
-    sender->SetCell(ValueColumn, row,
+    sender->SetCell(StyleValueColumn, row,
                     ValueCellText(p, StyleRowAddress(CursorAddress[p], CurrentStyle, i), style.RowKind[i],
                                   style.RowSize[i]));
 }
 
 void TMainForm::StyleGridGetEditText(TStringGrid* sender, int col, int row, QString&)
 {
-    if (col != ValueColumn || row <= 0)
+    if (col != StyleValueColumn || row <= 0)
         return;
-    const TStyle& style = Current(CurrentStyle);
+    const TStyle& style = CurrentStyleRecord();
     const int i = FieldOfRow(row);
     const int kind = style.RowKind[i];
     const int32_t limit = kind <= vkInt64 ? KindMaxLength[kind] : style.RowSize[i];
@@ -140,8 +138,8 @@ void TMainForm::StyleGridMouseDown(TStringGrid* sender, Qt::MouseButton, Qt::Key
     int row = 0;
     const bool onCell = sender->MouseToCell(x, y, col, row);
     m_lastPressOnField = onCell && row > 0;
-    if (!onCell || row <= 0 || col >= ValueColumn)
+    if (!onCell || row <= 0 || col >= StyleValueColumn)
         return;
-    sender->SetCol(ValueColumn);
+    sender->SetCol(StyleValueColumn);
     sender->SetRow(row);
 }

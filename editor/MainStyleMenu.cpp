@@ -79,7 +79,7 @@ void TMainForm::StyleMenuClick(TMenuItem* sender)
 {
     sender->SetChecked(true);
     CurrentStyle = sender->Tag();
-    if (StyleGroup[CurrentStyle].UseOffset != 0)
+    if (CurrentStyleRecord().UseOffset != 0)
         mMoveToTopClick(mMoveToZero);
     else
         FillStyleGrids(true);

@@ -15,11 +15,9 @@ TMainForm* MainForm = nullptr;
 
 namespace {
 
-constexpr int ClientWidth = 881;
 // Pane a, the splitter and pane b, below the menu.
 constexpr int ClientHeight = 436;
 constexpr int PaneBHeight = 129;
-constexpr int StylePanelWidth = 420;
 constexpr int SplitterWidth = 2;
 
 struct TItemSpec {
@@ -234,7 +232,7 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
     BindOptionReportAndToolCommands();
     BindNavigationCommands();
     BindStyleCommands();
-    resize(ClientWidth, ClientHeight + MainMenu1->sizeHint().height());
+    resize(BothPanelsWidth, ClientHeight + MainMenu1->sizeHint().height());
 
     setTabOrder(aDumpGrid, aStyleGrid);
     setTabOrder(aStyleGrid, bDumpGrid);
@@ -487,7 +485,8 @@ void TMainForm::FormCreate(TForm*)
     });
     SetHintHidePause(5000);
 
-    m_dropTarget = new TFileDropTarget(this, [this](const std::string& path) { WMDropFiles(path); });
+    // The target lives as the window's child.
+    new TFileDropTarget(this, [this](const std::string& path) { WMDropFiles(path); });
 }
 
 void TMainForm::FormClose(TForm*)

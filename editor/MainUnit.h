@@ -20,7 +20,7 @@
 #include <cstdint>
 #include <string>
 
-class TFileDropTarget;
+struct TStyle;
 
 class TMainForm : public TForm {
     Q_OBJECT
@@ -152,6 +152,15 @@ public:
     uint8_t ActivePane = 0;
     // The slot of StyleGroup that both style grids show.
     int32_t CurrentStyle = 0;
+    // The record of that slot; a CurrentStyle outside the group raises the range error.
+    [[nodiscard]] TStyle& CurrentStyleRecord() const;
+
+    // The bytes of a dump row; the style grids' Value column, the one column that is not fixed.
+    static constexpr int DumpBytesPerRow = 16;
+    static constexpr int StyleValueColumn = 4;
+    // The style panels' width, and the window's client width while both kinds of panel show.
+    static constexpr int StylePanelWidth = 420;
+    static constexpr int BothPanelsWidth = 881;
 
     [[nodiscard]] TStringGrid* DumpGrid(int pane) const { return pane == 0 ? aDumpGrid : bDumpGrid; }
     [[nodiscard]] TStringGrid* StyleGrid(int pane) const { return pane == 0 ? aStyleGrid : bStyleGrid; }
@@ -252,11 +261,13 @@ public:
     // Opens the bit editor on a Binary field of the upper style grid.
     void StyleGridDblClick(TStringGrid* sender);
 
+    // The field on the active style grid's current row; a row without a field raises the range
+    // error.
+    [[nodiscard]] int SelectedField() const;
+
 private:
     void BindFieldCommands();
     void BindOptionReportAndToolCommands();
-    // The field on the active style grid's current row.
-    [[nodiscard]] int SelectedField() const;
     // Shows the text dialog for the mode; true on OK.
     bool AskForText(uint8_t mode);
     void BuildPanes();
@@ -276,7 +287,6 @@ private:
     // failed part-way gets an empty or partial pane written over the file.
     enum class TPaneFile : uint8_t { None, Whole, Broken };
     TPaneFile m_paneFile[2] = {TPaneFile::None, TPaneFile::None};
-    TFileDropTarget* m_dropTarget = nullptr;
     // Whether the last mouse press on a style grid hit a field row: a double click opens the
     // bit editor only there, not on the header row.
     bool m_lastPressOnField = true;

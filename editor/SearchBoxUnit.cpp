@@ -1,7 +1,7 @@
 #include "SearchBoxUnit.h"
 
 #include "ArrowGlyphs.h"
-#include "ColorAndFont.h"
+#include "BlueDialog.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "SpeedButton.h"
@@ -41,10 +41,7 @@ TSearchBox::TSearchBox(QWidget* parent) : TForm(parent)
     SearchBox = this;
     setObjectName(QStringLiteral("SearchBox"));
     setWindowTitle(QStringLiteral("Search"));
-    SetToolWindow(true);
-    SetColor(Qt::blue);
-    setFont(FormFont());
-    setFixedSize(215, 47);
+    SetUpBlueDialog(this, 215, 47, true);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -58,7 +55,8 @@ TSearchBox::TSearchBox(QWidget* parent) : TForm(parent)
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(1, 1, 212, 20);
-    Edit1->setMaxLength(80);
+    // "Chat" searches for the text's bytes: at most 80 of them.
+    Edit1->SetMaxLength(80, TEditBytes::Data);
 
     SpeedButton1 = new TSpeedButton(this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));

@@ -1,5 +1,6 @@
 #include "SizeBoxUnit.h"
 
+#include "BlueDialog.h"
 #include "CheckMarkGlyph.h"
 #include "Edit.h"
 #include "SpeedButton.h"
@@ -13,7 +14,7 @@ TSizeBox::TSizeBox(QWidget* parent) : TForm(parent)
     SizeBox = this;
     setObjectName(QStringLiteral("SizeBox"));
     setWindowTitle(QStringLiteral("Size input"));
-    SetUpStyleGridDialog(this, 115, 27, true);
+    SetUpBlueDialog(this, 115, 27, true);
 
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));

@@ -1,18 +1,8 @@
 #include "StyleGridDialog.h"
 
-#include "ColorAndFont.h"
 #include "Form.h"
 #include "MainUnit.h"
 #include "StringGrid.h"
-
-
-void SetUpStyleGridDialog(TForm* dialog, int clientWidth, int clientHeight, bool staysOnTop)
-{
-    dialog->SetToolWindow(staysOnTop);
-    dialog->setFixedSize(clientWidth, clientHeight);
-    dialog->SetColor(Qt::blue);
-    dialog->setFont(FormFont());
-}
 
 TStringGrid* ActiveStyleGrid()
 {

@@ -1,6 +1,8 @@
 #include "TextChipUnit.h"
 
+#include "ColorAndFont.h"
 #include "DataUnit.h"
+#include "Edit.h"
 #include "MainUnit.h"
 #include "Messages.h"
 #include "Runtime.h"
@@ -20,8 +22,6 @@ namespace {
 
 constexpr int EditWidth = 128;
 constexpr int EditHeight = 16;
-// QLineEdit's own largest length: no limit of the program's own.
-constexpr int NoLengthLimit = 32767;
 // What text that does not convert reads as: below every range that steps.
 constexpr int64_t NoNumber = -2147483649;
 
@@ -53,29 +53,6 @@ const TStepRange& StepRange(int kind)
     return StepRanges[static_cast<size_t>(kind - vkHex)];
 }
 
-// The character a key press types: Enter '\r', Esc '\x1b', Backspace '\b', or a printable
-// character; QChar() for the keys that type nothing, shortcuts such as copy and paste included,
-// which the edit box handles as usual.
-QChar TypedChar(const QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return u'\r';
-    case Qt::Key_Escape:
-        return u'\x1b';
-    case Qt::Key_Backspace:
-        return u'\b';
-    default:
-        break;
-    }
-    const QString text = event->text();
-    if (text.size() != 1 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return {};
-    const QChar key = text.front();
-    return key.category() == QChar::Other_Control ? QChar() : key;
-}
-
 } // namespace
 
 TTextChip::TTextChip(QWidget* parent) : TForm(parent)
@@ -84,20 +61,16 @@ TTextChip::TTextChip(QWidget* parent) : TForm(parent)
     setObjectName(QStringLiteral("TextChip"));
     // A tool window, so that the little box never shows in a task bar of its own.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    QPalette frame = palette();
-    frame.setColor(QPalette::Window, Qt::blue);
-    setPalette(frame);
-    setAutoFillBackground(true);
-    QFont chipFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    chipFont.setPixelSize(12);
-    setFont(chipFont);
+    SetColor(Qt::blue);
+    setFont(FormFont());
 
-    Edit1 = new QLineEdit(this);
+    Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFrame(false);
     Edit1->setGeometry(1, 1, EditWidth, EditHeight);
     Edit1->setText(QStringLiteral("-9223372036854775808"));
     Edit1->installEventFilter(this);
+    Edit1->OnKeyPress = [this](TEdit*, QChar& key) { Edit1KeyPress(key); };
 
     OnCreate = [this](TForm* sender) { FormCreate(sender); };
     OnShow = [this](TForm* sender) { FormShow(sender); };
@@ -119,8 +92,8 @@ void TTextChip::FormCreate(TForm*)
 void TTextChip::FormShow(TForm*)
 {
     CheckRange(EditKind, 0, KindCount - 1);
-    const int maxLength = KindMaxLength[static_cast<size_t>(EditKind)];
-    Edit1->setMaxLength(maxLength == 0 ? NoLengthLimit : maxLength);
+    // The character kinds' lengths are bytes of the value; 0 is no limit.
+    Edit1->SetMaxLength(KindMaxLength[static_cast<size_t>(EditKind)], TEditBytes::Data);
     Edit1->setToolTip(HintShown != 0 ? HintText() : QString());
     EditPane = MainForm->ActivePane;
     PlaceUnderCursorCell();
@@ -139,7 +112,8 @@ QString TTextChip::HintText() const
     QStringList lines{QStringLiteral("It determines by the Return key."), QStringLiteral("It stops by the ESC key.")};
     if (Steps(EditKind))
         lines << QStringLiteral("Value is changed by the up-down key.") << QString::fromLatin1(StepRange(EditKind).Line);
-    return lines.join(QLatin1Char('\n'));
+    // Lines parted by LF CR, as every hint of the program is.
+    return lines.join(QStringLiteral("\n\r"));
 }
 
 void TTextChip::PlaceUnderCursorCell()
@@ -192,14 +166,10 @@ void TTextChip::Edit1KeyPress(QChar& key)
 
 bool TTextChip::eventFilter(QObject* watched, QEvent* event)
 {
+    // The arrow keys step the number before the edit box moves its cursor; typed characters
+    // reach Edit1KeyPress through the box's own key-press event.
     if (watched != Edit1 || event->type() != QEvent::KeyPress)
         return TForm::eventFilter(watched, event);
-    const auto* keyEvent = static_cast<QKeyEvent*>(event);
-    int key = keyEvent->key();
-    if (!RunHandler([&] { Edit1KeyDown(key, keyEvent->modifiers()); }) || key == 0)
-        return true;
-    QChar typed = TypedChar(keyEvent);
-    if (typed.isNull())
-        return false;
-    return !RunHandler([&] { Edit1KeyPress(typed); }) || typed.isNull();
+    int key = static_cast<QKeyEvent*>(event)->key();
+    return !RunHandler([&] { Edit1KeyDown(key, static_cast<QKeyEvent*>(event)->modifiers()); }) || key == 0;
 }

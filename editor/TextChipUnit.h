@@ -6,7 +6,7 @@
 
 #include "Form.h"
 
-#include <QLineEdit>
+class TEdit;
 
 class TTextChip : public TForm {
     Q_OBJECT
@@ -15,7 +15,7 @@ public:
     explicit TTextChip(QWidget* parent = nullptr);
     ~TTextChip() override;
 
-    QLineEdit* Edit1 = nullptr;
+    TEdit* Edit1 = nullptr;
     // The pane whose value is edited; taken from the main window's active pane on every show.
     int EditPane = 0;
     // The kind of the edited value; the caller writes it before the modal show.
@@ -35,7 +35,6 @@ protected:
 private:
     [[nodiscard]] QString HintText() const;
     void PlaceUnderCursorCell();
-    void PasteFiltered();
 };
 
 // The one value editor; set while it exists.

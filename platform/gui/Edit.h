@@ -1,13 +1,19 @@
 #pragma once
-// An edit box whose typed characters pass a key-press event before the box takes them, and
-// whose maximum length counts bytes of UTF-8, the form in which the user's words are stored.
-// Focus from anything but the mouse selects the whole text, so that typing replaces it.
+// An edit box whose typed characters pass a key-press event before the box takes them (pasted
+// and dropped text passes it too, character by character), and whose maximum length counts
+// bytes: of UTF-8, the form in which the user's words are stored, or of the data that a value
+// typed as text stands for (TextCodec). Focus from anything but the mouse selects the whole
+// text, so that typing replaces it.
 
 #include <QLineEdit>
 
 #include <functional>
 
-class TUtf8LimitValidator;
+class TEditValidator;
+
+// What a byte limit counts: the user's own words as UTF-8, or data shown as text, one byte for
+// each character up to U+00FF and the UTF-8 bytes of any other.
+enum class TEditBytes { Utf8, Data };
 
 class TEdit : public QLineEdit {
     Q_OBJECT
@@ -15,9 +21,9 @@ class TEdit : public QLineEdit {
 public:
     explicit TEdit(QWidget* parent = nullptr);
 
-    // The most bytes of UTF-8 that typing and pasting leave in the box, 0 for no limit. A
-    // character that does not fit whole is refused, and a paste keeps what fits of it.
-    void SetMaxLength(int bytes);
+    // The most bytes that typing and pasting leave in the box, 0 for no limit. A character that
+    // does not fit whole is refused, and a paste keeps what fits of it.
+    void SetMaxLength(int bytes, TEditBytes counted = TEditBytes::Utf8);
     [[nodiscard]] int MaxLength() const;
     // Sets the text whole, also beyond the limit, so that a longer stored text shows as it is
     // and can still be shortened. (QLineEdit::setText would cut it to the limit.)
@@ -31,10 +37,15 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // Passes the key through OnKeyPress; false when it is dropped.
     bool PassKey(QChar& key);
+    // Makes the edit with what it puts in the box passing OnKeyPress character by character.
+    void Pasting(const std::function<void()>& edit);
 
-    TUtf8LimitValidator* m_validator;
+    TEditValidator* m_validator;
 };

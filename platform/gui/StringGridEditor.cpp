@@ -2,7 +2,9 @@
 // the cell, and whose keys pass the grid's key-press event first.
 #include "StringGrid.h"
 
+#include "InsertedRun.h"
 #include "StringGridPrivate.h"
+#include "TextCodec.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -10,20 +12,12 @@
 
 #include <limits>
 
-int EditorByteCount(const QString& text)
-{
-    int bytes = 0;
-    for (const char32_t code : text.toUcs4())
-        bytes += code <= 0xFF ? 1 : code <= 0x7FF ? 2 : code <= 0xFFFF ? 3 : 4;
-    return bytes;
-}
-
 QValidator::State EditorTextValidator::CheckLimit(const QString& input) const
 {
     if (m_limit <= 0)
         return Acceptable;
-    const int bytes = EditorByteCount(input);
-    return bytes <= m_limit || bytes <= EditorByteCount(m_accepted) ? Acceptable : Invalid;
+    const int bytes = DisplayByteCount(input);
+    return bytes <= m_limit || bytes <= DisplayByteCount(m_accepted) ? Acceptable : Invalid;
 }
 
 QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
@@ -32,21 +26,13 @@ QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
         return CheckLimit(input);
     if (!m_passed.isNull() && input == m_passed)
         return Acceptable;
-    // The new text is the accepted one with a run replaced; the cursor stands behind the run.
-    const auto size = input.size();
-    qsizetype suffix = 0;
-    while (suffix < size - pos && suffix < m_accepted.size() &&
-           input[size - 1 - suffix] == m_accepted[m_accepted.size() - 1 - suffix])
-        ++suffix;
-    qsizetype prefix = 0;
-    while (prefix < size - suffix && prefix < m_accepted.size() - suffix && input[prefix] == m_accepted[prefix])
-        ++prefix;
-    const QString inserted = input.mid(prefix, size - suffix - prefix);
+    const TInsertedRun run = InsertedRun(m_accepted, input, pos);
+    const QString inserted = input.mid(run.Start, run.Length);
     if (inserted.isEmpty())
         return CheckLimit(input);
-    const QString before = input.left(prefix);
-    const QString after = input.right(suffix);
-    int bytes = EditorByteCount(before + after);
+    const QString before = input.left(run.Start);
+    const QString after = input.mid(run.Start + run.Length);
+    int bytes = DisplayByteCount(before + after);
     QString passed;
     for (QChar key : inserted) {
         // Backspace, Enter and Esc are commands when typed, never text; a lone half of a
@@ -57,7 +43,7 @@ QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
             break;
         if (!IsTextChar(key))
             continue;
-        const int keyBytes = EditorByteCount(QString(key));
+        const int keyBytes = DisplayByteCount(QString(key));
         if (m_limit > 0 && bytes + keyBytes > m_limit)
             break;
         passed += key;

@@ -20,10 +20,6 @@ class QKeyEvent;
 class QPainter;
 class QMouseEvent;
 
-// The bytes a text takes in the in-place editor: one for a character up to U+00FF (the bytes of
-// the data shown as characters), the UTF-8 length for any other.
-[[nodiscard]] int EditorByteCount(const QString& text);
-
 // The one gate of the in-place editor's text. Text that the grid put there itself (the cell's
 // text, a typed key that passed the key-press event) is held only to the byte limit: an edit
 // that makes the text longer than the limit is refused, unless the text was already that long,

@@ -1,5 +1,7 @@
 #include "TextCodec.h"
 
+#include <QList>
+
 QString BytesToDisplay(std::string_view bytes)
 {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -22,6 +24,14 @@ std::string DisplayToBytes(const QString& text)
         i += length - 1;
     }
     return result;
+}
+
+int DisplayByteCount(const QString& text)
+{
+    int bytes = 0;
+    for (const char32_t code : text.toUcs4())
+        bytes += code <= 0xFF ? 1 : code <= 0x7FF ? 2 : code <= 0xFFFF ? 3 : 4;
+    return bytes;
 }
 
 std::string BytesToDisplayUtf8(std::string_view bytes)

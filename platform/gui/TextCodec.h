@@ -14,6 +14,9 @@
 // Each character up to U+00FF as its byte, any other as its UTF-8 bytes.
 [[nodiscard]] std::string DisplayToBytes(const QString& text);
 
+// The number of bytes DisplayToBytes makes of the text.
+[[nodiscard]] int DisplayByteCount(const QString& text);
+
 // The same two maps with the display text in UTF-8.
 [[nodiscard]] std::string BytesToDisplayUtf8(std::string_view bytes);
 [[nodiscard]] std::string DisplayUtf8ToBytes(std::string_view utf8);

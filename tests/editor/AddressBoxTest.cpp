@@ -4,6 +4,8 @@
 #include "ModalDialog.h"
 #include "Runtime.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QRadioButton>
 
@@ -26,7 +28,7 @@ TEST_F(AddressDialog, IsLaidOutAsASmallBlueToolWindowThatStaysOnTop)
     EXPECT_TRUE(addressBox->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(addressBox->palette().color(QPalette::Window), QColor(Qt::blue));
     EXPECT_EQ(addressBox->Edit1->geometry(), QRect(1, 1, 132, 20));
-    EXPECT_EQ(addressBox->Edit1->maxLength(), 11);
+    EXPECT_EQ(addressBox->Edit1->MaxLength(), 11);
     EXPECT_EQ(addressBox->RadioButton1->geometry(), QRect(1, 24, 66, 17));
     EXPECT_EQ(addressBox->RadioButton2->geometry(), QRect(72, 24, 57, 17));
     EXPECT_EQ(addressBox->RadioButton1->text(), QStringLiteral("Address"));
@@ -109,6 +111,9 @@ TEST_F(AddressDialog, TakesOnlyNumberKeysAndEscCancelsWithNo)
         composed.setCommitString(QStringLiteral("9z\u00E9b"));
         QApplication::sendEvent(addressBox->Edit1, &composed);
         EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("1$-F9b")) << "composed text passes the filter too";
+        QGuiApplication::clipboard()->setText(QStringLiteral("x0 c+"));
+        QTest::keyClick(addressBox->Edit1, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("1$-F9b0c")) << "and so does pasted text";
         QTest::keyClick(addressBox->Edit1, Qt::Key_Escape);
     });
     EXPECT_EQ(addressBox->ShowModal(), mrNo);

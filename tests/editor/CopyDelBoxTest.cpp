@@ -1,9 +1,9 @@
 #include "MainFormFixture.h"
+#include "SpeedButton.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
-#include <QToolButton>
 
 #include <array>
 #include <functional>
@@ -112,10 +112,13 @@ TEST_F(CopyAndDelete, TheDialogIsABlueToolWindowOfTwoListsAndThreeImageButtons)
         // The arrows point the way their copy goes: the broad head is on that side.
         const QImage right = box->SpeedButton1->icon().pixmap(16, 16).toImage();
         const QImage left = box->SpeedButton2->icon().pixmap(16, 16).toImage();
-        EXPECT_EQ(right.pixelColor(9, 4), QColor(Qt::red));
-        EXPECT_EQ(right.pixelColor(6, 4).alpha(), 0);
-        EXPECT_EQ(left.pixelColor(6, 4), QColor(Qt::red));
-        EXPECT_EQ(left.pixelColor(9, 4).alpha(), 0);
+        EXPECT_EQ(right.pixelColor(12, 7), QColor(Qt::red));
+        EXPECT_EQ(right.pixelColor(9, 2), QColor(Qt::black));
+        EXPECT_EQ(right.pixelColor(6, 2).alpha(), 0);
+        EXPECT_EQ(left.pixelColor(3, 7), QColor(Qt::red));
+        EXPECT_EQ(left.pixelColor(6, 2), QColor(Qt::black));
+        EXPECT_EQ(left.pixelColor(9, 2).alpha(), 0);
+        EXPECT_EQ(right.pixelColor(0, 0).alpha(), 0) << "olive is the transparent colour";
         const QImage bin = box->SpeedButton3->icon().pixmap(16, 16).toImage();
         EXPECT_NE(bin.pixelColor(8, 10).alpha(), 0);
         EXPECT_NE(box->SpeedButton3->icon().pixmap(16, 16, QIcon::Disabled).toImage(), bin);

@@ -159,11 +159,11 @@ TEST_F(FieldDialogs, TheTextDialogPresetsItselfByWhatItAsksFor)
 {
     const InputCase cases[] = {
         {"name", &TMainForm::pmNewName, QStringLiteral("Style name input."), 30, QStringLiteral("Record"),
-         QStringLiteral("Max Length is 30 bytes\nReturn && ESC key is support.")},
+         QStringLiteral("Max Length is 30 bytes\n\rReturn && ESC key is support.")},
         {"comment", &TMainForm::pmComment, QStringLiteral("Comment input."), 20, QStringLiteral("third"),
-         QStringLiteral("Max Length is 20 bytes\nReturn && ESC key is support.")},
+         QStringLiteral("Max Length is 20 bytes\n\rReturn && ESC key is support.")},
         {"hint", &TMainForm::pmHint, QStringLiteral("Hint input."), 80, QStringLiteral("one//two"),
-         QStringLiteral("Max Length is 80 bytes\nReturn && ESC key is support.\nNew line is started by //.")},
+         QStringLiteral("Max Length is 80 bytes\n\rReturn && ESC key is support.\n\rNew line is started by //.")},
     };
     Click(form->aStyleGrid, 4, 3);
     for (const InputCase& test : cases) {

@@ -10,6 +10,7 @@
 #include "ColorAndFont.h"
 #include "CopyDelBoxUnit.h"
 #include "DataUnit.h"
+#include "Edit.h"
 #include "FakePlatformSeam.h"
 #include "InputBoxUnit.h"
 #include "MessageRecorder.h"

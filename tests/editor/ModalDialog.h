@@ -4,6 +4,7 @@
 // that the test goes on.
 
 #include "Form.h"
+#include "TypeText.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -25,18 +26,3 @@ inline void WhenShown(TForm* dialog, std::function<void()> steps)
     });
 }
 
-// Types the text key by key; a character beyond ASCII comes as a key that types it, as a
-// keyboard layout that has it sends.
-inline void TypeText(QWidget* widget, const QString& text)
-{
-    for (const QChar character : text) {
-        if (character.unicode() < 0x80) {
-            QTest::keyClick(widget, static_cast<char>(character.unicode()));
-            continue;
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &release);
-    }
-}

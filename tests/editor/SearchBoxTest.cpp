@@ -31,7 +31,7 @@ TEST_F(SearchDialog, IsLaidOutAsASmallBlueToolWindowThatStaysOnTop)
     EXPECT_TRUE(searchBox->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(searchBox->palette().color(QPalette::Window), QColor(Qt::blue));
     EXPECT_EQ(searchBox->Edit1->geometry(), QRect(1, 1, 212, 20));
-    EXPECT_EQ(searchBox->Edit1->maxLength(), 80);
+    EXPECT_EQ(searchBox->Edit1->MaxLength(), 80);
     EXPECT_EQ(searchBox->ComboBox1->geometry(), QRect(1, 24, 92, 20));
     EXPECT_EQ(searchBox->SpeedButton1->geometry(), QRect(100, 24, 57, 21));
     EXPECT_EQ(searchBox->SpeedButton2->geometry(), QRect(157, 24, 57, 21));

@@ -1,5 +1,7 @@
 #include "MainFormFixture.h"
+#include "ModalDialog.h"
 
+#include <QInputMethodEvent>
 #include <QTest>
 
 namespace {
@@ -87,6 +89,21 @@ TEST_F(ValueEditor, TheKindDecidesWhichTypedCharactersPass)
         QTest::keyClick(textChip->Edit1, Qt::Key_Backspace);
         EXPECT_EQ(textChip->Edit1->text().size(), qsizetype(std::string(test.kept).size()) - 1) << "Backspace passes";
     }
+    textChip->EditKind = vkByte;
+    textChip->Edit1->clear();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("1x\u00E92"));
+    QApplication::sendEvent(textChip->Edit1, &composed);
+    EXPECT_EQ(textChip->Edit1->text(), QStringLiteral("12")) << "composed text passes the filter too";
+
+    // A character value holds as many bytes as the kind is wide; a character above U+00FF
+    // stands for its UTF-8 bytes.
+    Load(0, Pattern(32));
+    textChip->EditKind = vkChar2;
+    textChip->FormShow(textChip.get());
+    textChip->Edit1->clear();
+    TypeText(textChip->Edit1, QStringLiteral("\u20AC\u00E9!?"));
+    EXPECT_EQ(textChip->Edit1->text(), QStringLiteral("\u00E9!"));
 }
 
 TEST_F(ValueEditor, IsABorderlessBoxInABlueFrameOnTop)
@@ -103,8 +120,8 @@ TEST_F(ValueEditor, IsABorderlessBoxInABlueFrameOnTop)
 
 TEST_F(ValueEditor, TheHintNamesTheKeysAndTheRangeOfTheKindsThatStep)
 {
-    const QString keys = QStringLiteral("It determines by the Return key.\nIt stops by the ESC key.");
-    const QString steps = keys + QStringLiteral("\nValue is changed by the up-down key.\n");
+    const QString keys = QStringLiteral("It determines by the Return key.\n\rIt stops by the ESC key.");
+    const QString steps = keys + QStringLiteral("\n\rValue is changed by the up-down key.\n\r");
     struct Case {
         int kind;
         QString hint;
@@ -128,7 +145,7 @@ TEST_F(ValueEditor, TheHintNamesTheKeysAndTheRangeOfTheKindsThatStep)
         textChip->EditKind = test.kind;
         textChip->FormShow(textChip.get());
         EXPECT_EQ(textChip->Edit1->toolTip(), test.hint);
-        EXPECT_EQ(textChip->Edit1->maxLength(), KindMaxLength[static_cast<size_t>(test.kind)]);
+        EXPECT_EQ(textChip->Edit1->MaxLength(), KindMaxLength[static_cast<size_t>(test.kind)]);
     }
     HintShown = 0;
     textChip->FormShow(textChip.get());

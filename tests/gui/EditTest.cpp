@@ -37,6 +37,16 @@ TEST(Edit, TypingStopsAtTheByteLimitWithoutSplittingACharacter)
     }
 }
 
+// Data shown as text counts one byte for each character up to U+00FF, the UTF-8 bytes above.
+TEST(Edit, ALimitOnDataBytesCountsTheBytesTheTextStandsFor)
+{
+    TEdit edit;
+    edit.SetMaxLength(3, TEditBytes::Data);
+    TypeText(&edit, QStringLiteral("\u00E9\u20ACa\u00FFb"));
+    EXPECT_EQ(edit.text(), QStringLiteral("\u00E9a\u00FF"));
+    EXPECT_EQ(edit.MaxLength(), 3);
+}
+
 TEST(Edit, APasteKeepsWhatFitsAndTheTextAroundIt)
 {
     TEdit edit;
@@ -46,6 +56,23 @@ TEST(Edit, APasteKeepsWhatFitsAndTheTextAroundIt)
     QApplication::clipboard()->setText(QStringLiteral("€€€"));
     edit.paste();
     EXPECT_EQ(edit.text(), QStringLiteral("a€€b")) << "8 bytes: a, two euro signs, b";
+}
+
+TEST(Edit, APastePassesTheKeyPressEventCharacterByCharacter)
+{
+    TEdit edit;
+    edit.OnKeyPress = [](TEdit*, QChar& key) {
+        if (key == u'x')
+            key = QChar(u'0');
+        else if (!key.isDigit())
+            key = QChar();
+    };
+    edit.setText(QStringLiteral("[]"));
+    edit.setCursorPosition(1);
+    QApplication::clipboard()->setText(QStringLiteral("1a2\r\u00E9x3"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral("[1203]")) << "a dropped key is left out, a changed one goes in changed";
+    EXPECT_EQ(edit.cursorPosition(), 5);
 }
 
 TEST(Edit, TextSetByTheProgramStaysWholeAndCanBeShortened)
