@@ -34,11 +34,13 @@ void PlaceFrame(QWidget* window, TOwnerRect rect)
 }
 
 // A window that has never been shown has no frame yet, so it was centred by its client area;
-// once the window manager frames it, the centring is made again with the frame, until it hides.
+// once the window manager frames it, the centring is made again with the frame. Only the frame's
+// arrival counts, not a later change of the window's own size (the user's or the program's): the
+// window then stays where it is.
 class TFrameRecentring : public QObject {
 public:
     TFrameRecentring(QWidget* window, TOwnerRect rect)
-        : QObject(window), m_rect(rect), m_frame(window->frameGeometry().size())
+        : QObject(window), m_rect(rect), m_margins(FrameMargins(window))
     {
         setObjectName(QString::fromLatin1(RecentringName));
         window->installEventFilter(this);
@@ -55,9 +57,11 @@ protected:
         case QEvent::Show:
         case QEvent::Move:
         case QEvent::Resize:
-            if (window->frameGeometry().size() != m_frame) {
-                m_frame = window->frameGeometry().size();
+            if (FrameMargins(window) != m_margins) {
+                m_margins = FrameMargins(window);
                 PlaceFrame(window, m_rect);
+                if (!m_margins.isNull())
+                    deleteLater();
             }
             break;
         default:
@@ -67,8 +71,10 @@ protected:
     }
 
 private:
+    static QSize FrameMargins(const QWidget* window) { return window->frameGeometry().size() - window->size(); }
+
     TOwnerRect m_rect;
-    QSize m_frame;
+    QSize m_margins;
 };
 
 } // namespace

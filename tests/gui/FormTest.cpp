@@ -58,6 +58,8 @@ TEST(OwnerRect, OnTheScreenTheWholeFrameIsCentredShownBeforeOrNot)
         EXPECT_EQ(frame.topLeft(), QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2));
         window.move(10, 10);
         EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a move of the user's stays";
+        window.resize(400, 250);
+        EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a new size keeps the window where it was";
     }
 }
 
