@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "ActiveWindowReturn.h"
 #include "Messages.h"
 
 #include <QCloseEvent>
@@ -97,6 +98,7 @@ void TForm::Created()
 
 int TForm::ShowModal()
 {
+    const TActiveWindowReturn activeWindowReturn;
     m_modalResult = mrNone;
     const Qt::WindowModality modality = windowModality();
     setWindowModality(Qt::ApplicationModal);

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -102,6 +103,21 @@ TEST(Form, AModalShowReturnsTheResultThatEndedIt)
 
     EXPECT_EQ(form.shows, 2);
     EXPECT_EQ(form.closes, 1);
+}
+
+// Without a window manager nobody hands the focus back when a dialog goes; the window's menu
+// keys must work again at once all the same.
+TEST(Form, TheWindowActiveBeforeAModalShowIsActiveAgainAfterIt)
+{
+    QWidget owner;
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    ProbeForm form;
+    QTimer::singleShot(0, &form, [&] { form.SetModalResult(mrOk); });
+    form.ShowModal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &owner);
 }
 
 TEST(Form, ModalResultsKeepTheirValues)
