@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QShortcut>
 
 TOwnerRect OwnerRectOf(const QWidget* window)
 {
@@ -88,7 +89,13 @@ void CentreInOwnerRect(QWidget* window, TOwnerRect rect)
         new TFrameRecentring(window, rect);
 }
 
-TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window) {}
+TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    // The system's close key. A window manager gives it to every window; without one a dialog
+    // has no close box on screen, and one without a button of its own could not be closed.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+}
 
 void TForm::Created()
 {

@@ -120,6 +120,18 @@ TEST(Form, TheWindowActiveBeforeAModalShowIsActiveAgainAfterIt)
     EXPECT_EQ(QApplication::activeWindow(), &owner);
 }
 
+TEST(Form, TheSystemsCloseKeyClosesTheFormLikeItsCloseBox)
+{
+    ProbeForm form;
+    QTimer::singleShot(0, &form, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F4, Qt::AltModifier);
+    });
+    QTimer::singleShot(1000, &form, [&] { form.SetModalResult(mrAbort); });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+    EXPECT_EQ(form.closes, 1);
+}
+
 TEST(Form, ModalResultsKeepTheirValues)
 {
     EXPECT_EQ(mrOk, 1);
