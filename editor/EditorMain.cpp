@@ -39,6 +39,9 @@ int main(int argc, char** argv)
         TAddressBox addressBox;
         CentreInOwnerRect(&mainForm, {});
         mainForm.show();
+        // The window takes the keyboard at once, menu keys included, also where no window
+        // manager hands it over.
+        mainForm.activateWindow();
         result = QApplication::exec();
     }
     DoneDataLayer();

@@ -11,10 +11,20 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
 constexpr int BytesPerRow = TMainForm::DumpBytesPerRow;
+constexpr const char* NoFileOpened = "Not saved: no file has been opened in this pane.";
+
+// Whether the two names lead to one existing file.
+bool SameFile(const std::string& first, const std::string& second)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(first, second, error);
+}
 
 // An address as the dump shows it: at least 6 upper-case hexadecimal digits. Written by hand
 // because a full pane needs 65,536 of them at once.
@@ -204,7 +214,7 @@ void TMainForm::mSaveClick(TMenuItem*)
         ShowMessage("Not saved: the file could not be read whole.");
         break;
     case TPaneFile::None:
-        ShowMessage("Not saved: no file has been opened in this pane.");
+        ShowMessage(NoFileOpened);
         break;
     }
 }
@@ -215,6 +225,12 @@ void TMainForm::mSaveAsClick(TMenuItem*)
     SaveDialog1->SetFileName(DataFileName[p]);
     if (!SaveDialog1->Execute())
         return;
+    // The name a pane starts with may be a file whose bytes it was never given: writing the
+    // empty pane over that file would wipe it, as Save would.
+    if (m_paneFile[p] == TPaneFile::None && SameFile(SaveDialog1->FileName(), DataFileName[p])) {
+        ShowMessage(NoFileOpened);
+        return;
+    }
     SaveDataFile(p, SaveDialog1->FileName());
     m_paneFile[p] = TPaneFile::Whole;
     SetCaptionFromPane(p);

@@ -90,15 +90,21 @@ void TMainForm::mStyleGroupReadClick(TMenuItem*)
     OpenDialog2->SetFileName(StyleGroupFileName);
     if (!OpenDialog2->Execute())
         return;
+    ReadStyleGroup(OpenDialog2->FileName());
+}
+
+void TMainForm::ReadStyleGroup(const std::string& fileName)
+{
     const auto showGroup = [this] {
         RebuildStyleMenu();
         FillStyleGrids(true);
     };
     try {
-        ReadStyleGroupFile(OpenDialog2->FileName());
+        ReadStyleGroupFile(fileName);
     } catch (const ERuntimeError&) {
         // A read that a corrupt count ends part-way has replaced the group all the same: the
-        // menu and the grids show what is now in memory before the error box comes up.
+        // menu and the grids show what is now in memory, packed and recounted, before the error
+        // box comes up. Left as read, the group would fail every later refill of the grids.
         showGroup();
         throw;
     }

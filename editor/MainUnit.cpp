@@ -474,11 +474,8 @@ void TMainForm::FormCreate(TForm*)
     mShowHint->SetChecked(HintShown == 0);
     mShowHintClick(this);
 
-    ReadStyleGroupFile(StyleGroupFileName);
-
-    RebuildStyleMenu();
-
-    FillStyleGrids(true);
+    // The group file named by the option file, then the Style menu and both style grids.
+    ReadStyleGroup(StyleGroupFileName);
 
     SetShowHintHook([this](QString& hintStr, bool& canShow, THintInfo& hintInfo) {
         ApplicationShowHint(hintStr, canShow, hintInfo);

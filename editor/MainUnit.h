@@ -278,6 +278,8 @@ private:
     void BindGridEvents();
     void BindNavigationCommands();
     void BindStyleCommands();
+    // Reads the style group file and shows the group in the Style menu and both style grids.
+    void ReadStyleGroup(const std::string& fileName);
     void SetCaptionFromPane(int pane);
     void LoadIntoPane(int pane, const std::string& fileName);
     void FillStyleGrid(int pane);

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "ActiveWindowReturn.h"
 #include "Messages.h"
 
 #include <QCloseEvent>
@@ -7,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QShortcut>
 
 TOwnerRect OwnerRectOf(const QWidget* window)
 {
@@ -34,11 +36,13 @@ void PlaceFrame(QWidget* window, TOwnerRect rect)
 }
 
 // A window that has never been shown has no frame yet, so it was centred by its client area;
-// once the window manager frames it, the centring is made again with the frame, until it hides.
+// once the window manager frames it, the centring is made again with the frame. Only the frame's
+// arrival counts, not a later change of the window's own size (the user's or the program's): the
+// window then stays where it is.
 class TFrameRecentring : public QObject {
 public:
     TFrameRecentring(QWidget* window, TOwnerRect rect)
-        : QObject(window), m_rect(rect), m_frame(window->frameGeometry().size())
+        : QObject(window), m_rect(rect), m_margins(FrameMargins(window))
     {
         setObjectName(QString::fromLatin1(RecentringName));
         window->installEventFilter(this);
@@ -55,9 +59,11 @@ protected:
         case QEvent::Show:
         case QEvent::Move:
         case QEvent::Resize:
-            if (window->frameGeometry().size() != m_frame) {
-                m_frame = window->frameGeometry().size();
+            if (FrameMargins(window) != m_margins) {
+                m_margins = FrameMargins(window);
                 PlaceFrame(window, m_rect);
+                if (!m_margins.isNull())
+                    deleteLater();
             }
             break;
         default:
@@ -67,8 +73,10 @@ protected:
     }
 
 private:
+    static QSize FrameMargins(const QWidget* window) { return window->frameGeometry().size() - window->size(); }
+
     TOwnerRect m_rect;
-    QSize m_frame;
+    QSize m_margins;
 };
 
 } // namespace
@@ -81,7 +89,13 @@ void CentreInOwnerRect(QWidget* window, TOwnerRect rect)
         new TFrameRecentring(window, rect);
 }
 
-TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window) {}
+TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    // The system's close key. A window manager gives it to every window; without one a dialog
+    // has no close box on screen, and one without a button of its own could not be closed.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+}
 
 void TForm::Created()
 {
@@ -91,6 +105,7 @@ void TForm::Created()
 
 int TForm::ShowModal()
 {
+    const TActiveWindowReturn activeWindowReturn;
     m_modalResult = mrNone;
     const Qt::WindowModality modality = windowModality();
     setWindowModality(Qt::ApplicationModal);

@@ -1,5 +1,6 @@
 #include "PlatformSeam.h"
 
+#include "ActiveWindowReturn.h"
 #include "FontChoiceDialog.h"
 #include "Messages.h"
 
@@ -58,6 +59,7 @@ QStringList NameFilters(const QString& filter)
 
 bool ExecuteFileDialog(const TFileDialogSpec& spec, std::string& fileName, QFileDialog::AcceptMode mode)
 {
+    const TActiveWindowReturn activeWindowReturn;
     QFileDialog dialog(nullptr, spec.Title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -88,6 +90,7 @@ bool ExecuteFileDialog(const TFileDialogSpec& spec, std::string& fileName, QFile
 // of the others.
 void ShowBox(QMessageBox::Icon icon, const std::string& text)
 {
+    const TActiveWindowReturn activeWindowReturn;
     QWidget* owner = QApplication::activeModalWidget();
     if (owner == nullptr)
         owner = QApplication::activeWindow();
@@ -121,6 +124,7 @@ bool TPlatformSeam::ExecuteSaveDialog(const TFileDialogSpec& spec, std::string& 
 
 bool TPlatformSeam::ExecuteColorDialog(QColor& color)
 {
+    const TActiveWindowReturn activeWindowReturn;
     const QColor chosen = QColorDialog::getColor(color);
     if (!chosen.isValid())
         return false;
@@ -130,6 +134,7 @@ bool TPlatformSeam::ExecuteColorDialog(QColor& color)
 
 bool TPlatformSeam::ExecuteFontDialog(QFont& font, QColor& textColor)
 {
+    const TActiveWindowReturn activeWindowReturn;
     TFontChoiceDialog dialog(font, textColor);
     if (dialog.exec() != QDialog::Accepted)
         return false;

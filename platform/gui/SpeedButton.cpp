@@ -23,3 +23,11 @@ void TSpeedButton::SetGlyph(const QPixmap& enabled, const QPixmap& disabled)
     setIcon(icon);
     setIconSize(enabled.size());
 }
+
+void TSpeedButton::hideEvent(QHideEvent* event)
+{
+    // A click that closes the dialog hides the button under the mouse, and no leave follows:
+    // shown again, it would still look hovered wherever the mouse then is.
+    setAttribute(Qt::WA_UnderMouse, false);
+    QToolButton::hideEvent(event);
+}

@@ -16,4 +16,7 @@ public:
 
     // Runs through RunHandler; Sender is this button.
     std::function<void(TSpeedButton* sender)> OnClick;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 };

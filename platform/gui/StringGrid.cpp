@@ -101,8 +101,11 @@ void TStringGrid::SetCell(int col, int row, std::string text)
 {
     std::string& cell = d->cells[d->index(col, row)];
     cell = std::move(text);
-    if (d->editorOpen && col == d->editCol && row == d->editRow)
+    if (d->editorOpen && col == d->editCol && row == d->editRow) {
+        // As on opening, the new text stands selected, so that what is typed next replaces it.
         d->setEditorText(QString::fromStdString(cell));
+        d->editor->selectAll();
+    }
     d->updateCell(col, row);
 }
 

@@ -274,6 +274,21 @@ TEST_F(DumpPane, SaveAsNamesThePaneAfterTheNewFile)
     EXPECT_TRUE(ReadFile(empty).empty());
 }
 
+TEST_F(DumpPane, SaveAsWritesNoEmptyPaneOverTheFileItNamesButDoesNotHold)
+{
+    const std::vector<uint8_t> original = Pattern(10);
+    const std::string path = WriteFile("kept.bin", original);
+    // Pane a starts with the name of the last run's file but none of its bytes, and the dialog
+    // proposes that name.
+    DataFileName[0] = path;
+    seam.FileAnswers = {path};
+    form->mSaveAs->trigger();
+    EXPECT_EQ(seam.FileRequests.back().proposed, path);
+    EXPECT_EQ(ReadFile(path), original);
+    EXPECT_EQ(recorder.Messages, std::vector<std::string>{"Not saved: no file has been opened in this pane."});
+    EXPECT_EQ(form->windowTitle().toStdString(), "Byteloom");
+}
+
 TEST_F(DumpPane, AValueWrittenIntoThePaneReRendersOnlyTheRowsThatHoldIt)
 {
     Load(0, Pattern(40));

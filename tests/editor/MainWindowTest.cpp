@@ -255,8 +255,8 @@ TEST_F(MainWindow, AnErrorInTheStartUpShowsTheErrorBoxAndSkipsTheLaterSteps)
     form.reset();
     form = std::make_unique<TMainForm>();
     ASSERT_EQ(recorder.Errors.size(), 1u);
-    EXPECT_EQ(form->aStyleGrid->RowCount(), 100) << "the style grids stay unfilled";
-    EXPECT_FALSE(form->acceptDrops());
+    EXPECT_EQ(form->aStyleGrid->RowCount(), 2) << "the style grids show the group the read left, recounted";
+    EXPECT_FALSE(form->acceptDrops()) << "the steps after the group's read are skipped";
     EXPECT_EQ(form->aDumpGrid->RowCount(), 100) << "the steps before the error ran";
 }
 

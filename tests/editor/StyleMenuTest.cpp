@@ -118,6 +118,32 @@ TEST_F(StyleMenu, StartListsTheGroupFilesStylesAndTheRecountedSizeOfTheFirst)
     }
 }
 
+TEST_F(StyleMenu, AStartOnAGroupFileThatBreaksOffShowsItsErrorOnceAndTheGroupItLeaves)
+{
+    std::string tooManyRows = Int16(0) + Head("Rows", 200);
+    for (int r = 0; r <= 200; ++r)
+        tooManyRows += Row(vkByte, 1);
+    const std::string path = WriteFile("broken.fms", Bytes(tooManyRows));
+    {
+        std::ofstream options(OptionFileName(), std::ios::binary);
+        for (int line = 1; line <= 12; ++line)
+            options << "\r\n";
+        options << "Style G File :" << path << "\r\n";
+    }
+    textChip.reset();
+    form.reset();
+    form = std::make_unique<TMainForm>();
+    textChip = std::make_unique<TTextChip>();
+
+    EXPECT_EQ(recorder.Errors.size(), 1u);
+    EXPECT_EQ(StyleItems(*form), Listed({"Rows"}, 0));
+    EXPECT_EQ(form->aStyleBar->PanelText(0), "200bytes");
+    Load(0, Pattern(16));
+    form->aDumpGrid->SetColRow(3, 1);
+    form->DumpGridCursorMoved();
+    EXPECT_EQ(recorder.Errors.size(), 1u) << "the group in memory is recounted, so a cursor move lays it out";
+}
+
 TEST_F(StyleMenu, ChoosingAStyleMarksItAndLaysItWhereItsOffsetSays)
 {
     Load(0, Pattern(64));

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -58,6 +59,8 @@ TEST(OwnerRect, OnTheScreenTheWholeFrameIsCentredShownBeforeOrNot)
         EXPECT_EQ(frame.topLeft(), QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2));
         window.move(10, 10);
         EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a move of the user's stays";
+        window.resize(400, 250);
+        EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a new size keeps the window where it was";
     }
 }
 
@@ -99,6 +102,33 @@ TEST(Form, AModalShowReturnsTheResultThatEndedIt)
     EXPECT_EQ(form.ShowModal(), mrCancel) << "the close box cancels";
 
     EXPECT_EQ(form.shows, 2);
+    EXPECT_EQ(form.closes, 1);
+}
+
+// Without a window manager nobody hands the focus back when a dialog goes; the window's menu
+// keys must work again at once all the same.
+TEST(Form, TheWindowActiveBeforeAModalShowIsActiveAgainAfterIt)
+{
+    QWidget owner;
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    ProbeForm form;
+    QTimer::singleShot(0, &form, [&] { form.SetModalResult(mrOk); });
+    form.ShowModal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &owner);
+}
+
+TEST(Form, TheSystemsCloseKeyClosesTheFormLikeItsCloseBox)
+{
+    ProbeForm form;
+    QTimer::singleShot(0, &form, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F4, Qt::AltModifier);
+    });
+    QTimer::singleShot(1000, &form, [&] { form.SetModalResult(mrAbort); });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
     EXPECT_EQ(form.closes, 1);
 }
 

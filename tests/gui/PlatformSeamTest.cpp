@@ -56,6 +56,21 @@ TEST(PlatformSeam, AMessageBoxShowsAboveTheDialogThatStaysOnTop)
     EXPECT_TRUE(onTop);
 }
 
+TEST(PlatformSeam, TheWindowActiveBeforeAMessageBoxIsActiveAgainAfterIt)
+{
+    QWidget owner;
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    QTimer::singleShot(0, &owner, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    Platform().MessageBox("Not found.");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &owner);
+}
+
 TEST(PlatformSeam, AFileDialogProposesItsNameAndKeepsItOnCancel)
 {
     FakePlatformSeam seam;

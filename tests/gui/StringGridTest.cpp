@@ -495,6 +495,7 @@ TEST_F(StringGridEditorTest, TypingOpensTheEditorAndEveryEditLandsInTheCell)
     EXPECT_EQ(grid.Cell(3, 5), "ab");
     grid.SetCell(3, 5, "set");
     EXPECT_EQ(EditorText(), "set");
+    EXPECT_EQ(grid.InplaceEditor()->selectedText(), "set") << "a text set from outside is selected, to be typed over";
 
     QTest::keyClick(grid.InplaceEditor(), Qt::Key_Return);
     EXPECT_FALSE(grid.EditorMode());

@@ -1,0 +1,40 @@
+#include "Form.h"
+#include "SpeedButton.h"
+
+#include <QCursor>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A click that closes the dialog hides the button under the mouse, and no leave follows; shown
+// again with the mouse elsewhere, it must not look hovered.
+TEST(SpeedButton, AButtonThatClosedItsDialogComesBackUnhovered)
+{
+    TForm dialog;
+    dialog.resize(100, 40);
+    auto* button = new TSpeedButton(&dialog);
+    button->setGeometry(10, 10, 30, 22);
+    button->OnClick = [&](TSpeedButton*) { dialog.SetModalResult(mrOk); };
+
+    QTimer::singleShot(0, &dialog, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseMove(button, QPoint(5, 5));
+        ASSERT_TRUE(button->underMouse());
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    });
+    ASSERT_EQ(dialog.ShowModal(), mrOk);
+    QCursor::setPos(dialog.frameGeometry().bottomRight() + QPoint(50, 50));
+
+    bool hovered = true;
+    QTimer::singleShot(0, &dialog, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        hovered = button->underMouse();
+        dialog.close();
+    });
+    dialog.ShowModal();
+    EXPECT_FALSE(hovered);
+}
+
+} // namespace
