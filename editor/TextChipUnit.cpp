@@ -1,5 +1,6 @@
 #include "TextChipUnit.h"
 
+#include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "MainUnit.h"
 #include "Messages.h"
@@ -84,13 +85,8 @@ TTextChip::TTextChip(QWidget* parent) : TForm(parent)
     setObjectName(QStringLiteral("TextChip"));
     // A tool window, so that the little box never shows in a task bar of its own.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    QPalette frame = palette();
-    frame.setColor(QPalette::Window, Qt::blue);
-    setPalette(frame);
-    setAutoFillBackground(true);
-    QFont chipFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    chipFont.setPixelSize(12);
-    setFont(chipFont);
+    SetColor(Qt::blue);
+    setFont(FormFont());
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));

@@ -143,14 +143,13 @@ void TTrawlboxForm::ReadEditorOptions()
     TTextReader reader(fileName);
     (void)reader.ReadLine(); // whether the editor shows its dump: not ours
     const QColor back = ColorFromValue(StrToIntDef(NextValue(reader), 0));
-    QFont windowFont = CheckListBox1->font();
-    if (const std::string face = NextValue(reader); !face.empty())
-        windowFont.setFamily(QString::fromStdString(face));
-    // A size that is no size leaves the face at the size it has.
-    if (const int32_t size = StrToIntDef(NextValue(reader), DefaultFontSize); size > 0)
-        windowFont.setPointSize(size);
+    std::string face = NextValue(reader);
+    if (face.empty())
+        face = CheckListBox1->font().family().toStdString();
+    const int32_t size = StrToIntDef(NextValue(reader), DefaultFontSize);
     const QColor text = ColorFromValue(StrToIntDef(NextValue(reader), 0));
-    ShowInColours(back, text, windowFont);
+    // The face as the editor makes its dump's, so that both show the same letters.
+    ShowInColours(back, text, FontFromSpec(face, size, 0));
 }
 
 // The window's colour and font are those of its list, which fills it; the menu keeps the

@@ -1,11 +1,11 @@
 #include "Form.h"
 
+#include "ColorAndFont.h"
 #include "Messages.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QScreen>
 
 TOwnerRect OwnerRectOf(const QWidget* window)
@@ -122,10 +122,7 @@ void TForm::SetToolWindow(bool staysOnTop)
 
 void TForm::SetColor(const QColor& color)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, color);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    FillBackground(this, color);
 }
 
 void TForm::showEvent(QShowEvent* event)
