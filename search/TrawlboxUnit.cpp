@@ -16,8 +16,10 @@ TTrawlboxForm* TrawlboxForm = nullptr;
 
 namespace {
 
-constexpr int WindowWidth = 600;
-constexpr int WindowHeight = 400;
+// The window is 600 x 400 pixels with its frame, caption and menu bar; inside the frame the
+// editor's window measures, the list keeps this much below the menu.
+constexpr int ListWidth = 592;
+constexpr int ListHeight = 346;
 constexpr int DefaultFontSize = 9;
 // The editor's option lines give their value from the 15th character on.
 constexpr size_t ValueStart = 14;
@@ -79,7 +81,7 @@ TTrawlboxForm::TTrawlboxForm(std::string programFolder, QWidget* parent)
     windowFont.setPixelSize(12);
     ShowInColours(Qt::black, Qt::white, windowFont);
     layout->addWidget(CheckListBox1);
-    resize(WindowWidth, WindowHeight);
+    resize(ListWidth, ListHeight + MainMenu1->sizeHint().height());
 
     OnCreate = [this](TForm* sender) { FormCreate(sender); };
     OnShow = [this](TForm* sender) { FormShow(sender); };
