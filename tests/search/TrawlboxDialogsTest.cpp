@@ -89,8 +89,6 @@ TEST_F(TrawlboxDialogs, EnterClicksTheButtonWithTheFocusOrElseTheDefaultOne)
             if (c.focus)
                 c.focus->setFocus(Qt::TabFocusReason);
             QTest::keyClick(QApplication::focusWidget(), c.key);
-            if (c.dialog->ModalResult() == mrNone)
-                c.dialog->SetModalResult(mrAbort); // the key did nothing
         });
         EXPECT_EQ(c.dialog->ShowModal(), c.result) << c.name;
     }
