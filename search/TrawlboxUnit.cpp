@@ -77,9 +77,12 @@ TTrawlboxForm::TTrawlboxForm(std::string programFolder, QWidget* parent)
     BuildMainMenu();
     CheckListBox1 = new TCheckListBox(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
+    // The window's colour and font are those of its list, which fills it; the menu keeps the
+    // forms' look.
     QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
     windowFont.setPixelSize(12);
-    ShowInColours(Qt::black, Qt::white, windowFont);
+    CheckListBox1->SetColor(Qt::black);
+    CheckListBox1->SetListFont(windowFont, Qt::white);
     layout->addWidget(CheckListBox1);
     resize(ListWidth, ListHeight + MainMenu1->sizeHint().height());
 
@@ -150,21 +153,9 @@ void TTrawlboxForm::ReadEditorOptions()
         face = CheckListBox1->font().family().toStdString();
     const int32_t size = StrToIntDef(NextValue(reader), DefaultFontSize);
     const QColor text = ColorFromValue(StrToIntDef(NextValue(reader), 0));
+    CheckListBox1->SetColor(back);
     // The face as the editor makes its dump's, so that both show the same letters.
-    ShowInColours(back, text, FontFromSpec(face, size, 0));
-}
-
-// The window's colour and font are those of its list, which fills it; the menu keeps the
-// desktop's.
-void TTrawlboxForm::ShowInColours(const QColor& back, const QColor& text, const QFont& windowFont)
-{
-    QPalette colours = CheckListBox1->palette();
-    colours.setColor(QPalette::Base, back);
-    colours.setColor(QPalette::Window, back);
-    colours.setColor(QPalette::Text, text);
-    colours.setColor(QPalette::WindowText, text);
-    CheckListBox1->setPalette(colours);
-    CheckListBox1->setFont(windowFont);
+    CheckListBox1->SetListFont(FontFromSpec(face, size, 0), text);
 }
 
 void TTrawlboxForm::mAllClearClick(TMenuItem*)

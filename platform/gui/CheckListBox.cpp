@@ -169,6 +169,23 @@ void TCheckListBox::SetAllChecked(bool on)
     m_model->SetAllChecked(on);
 }
 
+void TCheckListBox::SetColor(const QColor& color)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, color);
+    colours.setColor(QPalette::Window, color);
+    setPalette(colours);
+}
+
+void TCheckListBox::SetListFont(const QFont& font, const QColor& textColor)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, textColor);
+    colours.setColor(QPalette::WindowText, textColor);
+    setPalette(colours);
+    setFont(font);
+}
+
 int TCheckListBox::IndexOfExact(const std::string& text) const
 {
     return m_model->IndexOf(text);

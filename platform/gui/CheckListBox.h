@@ -28,6 +28,11 @@ public:
     // Ticks or unticks every item at once.
     void SetAllChecked(bool on);
 
+    // The colour behind the items, as a grid's colour is set; the check boxes keep the desktop's.
+    void SetColor(const QColor& color);
+    // The items' font and the colour of their text.
+    void SetListFont(const QFont& font, const QColor& textColor);
+
     // The index of the first item whose text equals the text when letter case is ignored, or
     // -1; found through an index of the texts, not by a walk through the list.
     [[nodiscard]] int IndexOfExact(const std::string& text) const;
