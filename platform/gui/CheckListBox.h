@@ -4,7 +4,9 @@
 // costs a widget. Items are only appended or all cleared, never inserted or removed one by one.
 // The user ticks and unticks an item with the mouse or the space bar.
 
+#include <QElapsedTimer>
 #include <QListView>
+#include <QTimer>
 
 #include <string>
 
@@ -37,6 +39,16 @@ public:
     // -1; found through an index of the texts, not by a walk through the list.
     [[nodiscard]] int IndexOfExact(const std::string& text) const;
 
+    void doItemsLayout() override;
+
+protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     TCheckListModel* m_model;
+    // An added item drops the lines' layout, which costs a pass over all items to make again.
+    bool m_layoutDropped = false;
+    QElapsedTimer m_sinceLayout;
+    QTimer m_paintLater;
 };
