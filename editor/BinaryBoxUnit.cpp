@@ -46,10 +46,7 @@ TBinaryBox::TBinaryBox(QWidget* parent) : TForm(parent)
     Panel1->setGeometry(0, 0, 105, 21);
     Panel1->SetLoweredBevel(true);
     Panel1->setLineWidth(2);
-    QPalette white = Panel1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Panel1->setPalette(white);
-    Panel1->setAutoFillBackground(true);
+    Panel1->SetColor(Qt::white);
 
     QFont bitFont = FormFont();
     bitFont.setPixelSize(16);

@@ -1,5 +1,7 @@
 #include "FolderBoxUnit.h"
 
+#include "ColorAndFont.h"
+
 TFolderBox* FolderBox = nullptr;
 
 namespace {
@@ -16,21 +18,16 @@ TFolderBox::TFolderBox(QWidget* parent) : TForm(parent)
 {
     FolderBox = this;
     setObjectName(QStringLiteral("FolderBox"));
-    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Folder Select"));
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPixelSize(12);
-    setFont(dialogFont);
+    SetToolWindow(true);
+    setFont(FormFont());
     auto* layout = new TAlignLayout(this);
 
     ShellTreeView1 = new TShellTreeView(this);
     ShellTreeView1->setObjectName(QStringLiteral("ShellTreeView1"));
     Panel1 = new TPanel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    QPalette blue = Panel1->palette();
-    blue.setColor(QPalette::Window, Qt::blue);
-    Panel1->setPalette(blue);
+    Panel1->SetColor(Qt::blue);
     layout->AddControl(Panel1, TAlign::Bottom, PanelHeight);
     layout->AddControl(ShellTreeView1, TAlign::Client);
 
@@ -44,7 +41,7 @@ TFolderBox::TFolderBox(QWidget* parent) : TForm(parent)
     Panel1->Controls()->AddControl(BitBtn1, TAlign::Left, CancelWidth);
     Panel1->Controls()->AddControl(BitBtn2, TAlign::Right, OkWidth);
 
-    resize(ClientWidth, ClientHeight);
+    setFixedSize(ClientWidth, ClientHeight);
     OnShow = [this](TForm* sender) { FormShow(sender); };
     ShellTreeView1->setFocus(Qt::OtherFocusReason);
 }

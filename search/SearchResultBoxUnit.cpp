@@ -1,5 +1,7 @@
 #include "SearchResultBoxUnit.h"
 
+#include "ColorAndFont.h"
+
 TSearchResultBox* SearchResultBox = nullptr;
 
 namespace {
@@ -16,16 +18,10 @@ TSearchResultBox::TSearchResultBox(QWidget* parent) : TForm(parent)
 {
     SearchResultBox = this;
     setObjectName(QStringLiteral("SearchResultBox"));
-    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Found"));
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPixelSize(12);
-    setFont(dialogFont);
-    setAutoFillBackground(true);
-    QPalette blue = palette();
-    blue.setColor(QPalette::Window, Qt::blue);
-    blue.setColor(QPalette::WindowText, Qt::black);
-    setPalette(blue);
+    SetToolWindow(true);
+    SetColor(Qt::blue);
+    setFont(FormFont());
 
     auto button = [this](const char* name, const char* caption, int top, int result) {
         auto* bitBtn = new TBitBtn(QString::fromLatin1(caption), TBitBtnKind::Custom, this);

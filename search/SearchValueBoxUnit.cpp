@@ -1,6 +1,7 @@
 #include "SearchValueBoxUnit.h"
 
 #include "ButtonGlyphs.h"
+#include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "TextCodec.h"
 
@@ -35,17 +36,12 @@ TSearchValueBox::TSearchValueBox(QWidget* parent) : TForm(parent)
 {
     SearchValueBox = this;
     setObjectName(QStringLiteral("SearchValueBox"));
-    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Search Value"));
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPixelSize(12);
-    setFont(dialogFont);
-    setAutoFillBackground(true);
-    QPalette blue = palette();
-    blue.setColor(QPalette::Window, Qt::blue);
-    setPalette(blue);
+    SetToolWindow(true);
+    SetColor(Qt::blue);
+    setFont(FormFont());
 
-    Edit1 = new QLineEdit(this);
+    Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(1, 1, 212, 20);
     Edit1->setMaxLength(ChatCapacity);

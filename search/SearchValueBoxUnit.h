@@ -4,11 +4,11 @@
 // editor's parsers with their messages, and "Chat", the text's own bytes. Only the buttons and
 // the close box end the dialog: Enter and Esc do nothing here.
 
+#include "Edit.h"
 #include "Form.h"
 #include "SpeedButton.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 
 #include <array>
 #include <cstdint>
@@ -25,7 +25,7 @@ public:
     explicit TSearchValueBox(QWidget* parent = nullptr);
     ~TSearchValueBox() override;
 
-    QLineEdit* Edit1 = nullptr;
+    TEdit* Edit1 = nullptr;
     QComboBox* ComboBox1 = nullptr;
     TSpeedButton* SpeedButton1 = nullptr;
     TSpeedButton* SpeedButton2 = nullptr;

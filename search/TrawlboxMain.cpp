@@ -19,6 +19,8 @@ int SearchToolMain(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Trawlbox.png")));
     InstallMessageBoxes();
     InstallFontSubstitutes();
+    // The menus and message boxes are windows of their own and take the forms' font from here.
+    QApplication::setFont(FormFont());
     TTrawlboxForm trawlboxForm;
     TFolderBox folderBox;
     TSearchValueBox searchValueBox;

@@ -16,8 +16,10 @@ TTrawlboxForm* TrawlboxForm = nullptr;
 
 namespace {
 
-constexpr int WindowWidth = 600;
-constexpr int WindowHeight = 400;
+// The window is 600 x 400 pixels with its frame, caption and menu bar; inside the frame the
+// editor's window measures, the list keeps this much below the menu.
+constexpr int ListWidth = 592;
+constexpr int ListHeight = 346;
 constexpr int DefaultFontSize = 9;
 // The editor's option lines give their value from the 15th character on.
 constexpr size_t ValueStart = 14;
@@ -75,11 +77,14 @@ TTrawlboxForm::TTrawlboxForm(std::string programFolder, QWidget* parent)
     BuildMainMenu();
     CheckListBox1 = new TCheckListBox(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
+    // The window's colour and font are those of its list, which fills it; the menu keeps the
+    // forms' look.
     QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
     windowFont.setPixelSize(12);
-    ShowInColours(Qt::black, Qt::white, windowFont);
+    CheckListBox1->SetColor(Qt::black);
+    CheckListBox1->SetListFont(windowFont, Qt::white);
     layout->addWidget(CheckListBox1);
-    resize(WindowWidth, WindowHeight);
+    resize(ListWidth, ListHeight + MainMenu1->sizeHint().height());
 
     OnCreate = [this](TForm* sender) { FormCreate(sender); };
     OnShow = [this](TForm* sender) { FormShow(sender); };
@@ -143,27 +148,14 @@ void TTrawlboxForm::ReadEditorOptions()
     TTextReader reader(fileName);
     (void)reader.ReadLine(); // whether the editor shows its dump: not ours
     const QColor back = ColorFromValue(StrToIntDef(NextValue(reader), 0));
-    QFont windowFont = CheckListBox1->font();
-    if (const std::string face = NextValue(reader); !face.empty())
-        windowFont.setFamily(QString::fromStdString(face));
-    // A size that is no size leaves the face at the size it has.
-    if (const int32_t size = StrToIntDef(NextValue(reader), DefaultFontSize); size > 0)
-        windowFont.setPointSize(size);
+    std::string face = NextValue(reader);
+    if (face.empty())
+        face = CheckListBox1->font().family().toStdString();
+    const int32_t size = StrToIntDef(NextValue(reader), DefaultFontSize);
     const QColor text = ColorFromValue(StrToIntDef(NextValue(reader), 0));
-    ShowInColours(back, text, windowFont);
-}
-
-// The window's colour and font are those of its list, which fills it; the menu keeps the
-// desktop's.
-void TTrawlboxForm::ShowInColours(const QColor& back, const QColor& text, const QFont& windowFont)
-{
-    QPalette colours = CheckListBox1->palette();
-    colours.setColor(QPalette::Base, back);
-    colours.setColor(QPalette::Window, back);
-    colours.setColor(QPalette::Text, text);
-    colours.setColor(QPalette::WindowText, text);
-    CheckListBox1->setPalette(colours);
-    CheckListBox1->setFont(windowFont);
+    CheckListBox1->SetColor(back);
+    // The face as the editor makes its dump's, so that both show the same letters.
+    CheckListBox1->SetListFont(FontFromSpec(face, size, 0), text);
 }
 
 void TTrawlboxForm::mAllClearClick(TMenuItem*)

@@ -77,7 +77,6 @@ private:
     class TBusy;
 
     void BuildMainMenu();
-    void ShowInColours(const QColor& back, const QColor& text, const QFont& windowFont);
     void AddListedFile(const std::string& path, int32_t time);
     void SearchTickedFiles(TSearchResultFile& result, const uint8_t* pattern, int patternLength);
     void DeliverResult();

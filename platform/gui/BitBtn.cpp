@@ -3,6 +3,8 @@
 #include "Form.h"
 #include "Messages.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QShortcut>
@@ -61,10 +63,22 @@ void TBitBtn::AddKey(Qt::Key key)
 {
     auto* shortcut = new QShortcut(QKeySequence(key), window());
     shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, this, [this] {
-        if (isEnabled() && isVisible())
-            click();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    connect(shortcut, &QShortcut::activated, this, [this, enter] {
+        auto* focused = qobject_cast<TBitBtn*>(QApplication::focusWidget());
+        TBitBtn* target = enter && focused && focused->window() == window() ? focused : this;
+        if (target->isEnabled() && target->isVisible())
+            target->click();
     });
+}
+
+void TBitBtn::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void TBitBtn::Click()

@@ -2,8 +2,9 @@
 // A bitmap button: a push button with an image beside its caption and a modal result that it
 // gives its form when clicked. Its kind brings the standard image and result: an OK button shows
 // a check mark and gives OK, a Cancel button a cross and gives Cancel; a custom button has no
-// image and gives what it is told. The form's default button answers Enter, its cancel button
-// Esc, wherever the focus is in the form.
+// image and gives what it is told. Enter clicks the button that has the focus, as Space does;
+// where no button has it, the form's default button answers Enter. The form's cancel button
+// answers Esc wherever the focus is.
 
 #include <QPushButton>
 
@@ -19,13 +20,16 @@ public:
 
     [[nodiscard]] int ModalResult() const { return m_modalResult; }
     void SetModalResult(int result) { m_modalResult = result; }
-    // Enter in the form clicks the button.
+    // Enter in the form clicks the button, unless another button has the focus.
     void SetDefaultButton();
     // Esc in the form clicks the button.
     void SetCancelButton();
 
     // Runs through RunHandler before the modal result goes to the form.
     std::function<void(TBitBtn* sender)> OnClick;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void AddKey(Qt::Key key);

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QHash>
 #include <QItemDelegate>
+#include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <utility>
@@ -108,6 +110,9 @@ private:
 
 namespace {
 
+// The least time between two layouts of the lines while items are being added.
+constexpr qint64 LayoutPause = 100;
+
 // The check boxes keep the desktop's colours, so that they show on a list of any colour.
 class TCheckBoxDelegate : public QItemDelegate {
 public:
@@ -132,6 +137,10 @@ TCheckListBox::TCheckListBox(QWidget* parent) : QListView(parent), m_model(new T
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The paint fills the ground itself, so that a paint left out keeps what is on screen.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_paintLater.setSingleShot(true);
+    connect(&m_paintLater, &QTimer::timeout, viewport(), qOverload<>(&QWidget::update));
 }
 
 int TCheckListBox::Count() const
@@ -167,6 +176,52 @@ void TCheckListBox::SetChecked(int index, bool on)
 void TCheckListBox::SetAllChecked(bool on)
 {
     m_model->SetAllChecked(on);
+}
+
+void TCheckListBox::SetColor(const QColor& color)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, color);
+    colours.setColor(QPalette::Window, color);
+    setPalette(colours);
+}
+
+void TCheckListBox::SetListFont(const QFont& font, const QColor& textColor)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, textColor);
+    colours.setColor(QPalette::WindowText, textColor);
+    setPalette(colours);
+    setFont(font);
+}
+
+void TCheckListBox::doItemsLayout()
+{
+    QListView::doItemsLayout();
+    m_layoutDropped = false;
+    m_sinceLayout.start();
+}
+
+void TCheckListBox::rowsInserted(const QModelIndex& parent, int start, int end)
+{
+    QListView::rowsInserted(parent, start, end);
+    m_layoutDropped = true;
+}
+
+// A long listing adds items and lets the window paint between them, before the view's own turn
+// to lay the lines out again comes: such a paint lays them out itself, or it would show no line
+// at all until the listing ends. As each layout passes over all items, a paint soon after the
+// last one keeps the lines on screen as they are and comes again when the pause is over.
+void TCheckListBox::paintEvent(QPaintEvent* event)
+{
+    if (m_layoutDropped && m_sinceLayout.isValid() && m_sinceLayout.elapsed() < LayoutPause) {
+        if (!m_paintLater.isActive())
+            m_paintLater.start(static_cast<int>(LayoutPause - m_sinceLayout.elapsed()));
+        return;
+    }
+    executeDelayedItemsLayout();
+    QPainter(viewport()).fillRect(event->rect(), palette().brush(QPalette::Base));
+    QListView::paintEvent(event);
 }
 
 int TCheckListBox::IndexOfExact(const std::string& text) const

@@ -4,7 +4,9 @@
 // costs a widget. Items are only appended or all cleared, never inserted or removed one by one.
 // The user ticks and unticks an item with the mouse or the space bar.
 
+#include <QElapsedTimer>
 #include <QListView>
+#include <QTimer>
 
 #include <string>
 
@@ -28,10 +30,25 @@ public:
     // Ticks or unticks every item at once.
     void SetAllChecked(bool on);
 
+    // The colour behind the items, as a grid's colour is set; the check boxes keep the desktop's.
+    void SetColor(const QColor& color);
+    // The items' font and the colour of their text.
+    void SetListFont(const QFont& font, const QColor& textColor);
+
     // The index of the first item whose text equals the text when letter case is ignored, or
     // -1; found through an index of the texts, not by a walk through the list.
     [[nodiscard]] int IndexOfExact(const std::string& text) const;
 
+    void doItemsLayout() override;
+
+protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     TCheckListModel* m_model;
+    // An added item drops the lines' layout, which costs a pass over all items to make again.
+    bool m_layoutDropped = false;
+    QElapsedTimer m_sinceLayout;
+    QTimer m_paintLater;
 };

@@ -1,5 +1,8 @@
 #include "ColorAndFont.h"
 
+#include <QPalette>
+#include <QWidget>
+
 QColor ColorFromValue(int32_t value)
 {
     const auto bits = static_cast<uint32_t>(value);
@@ -32,6 +35,14 @@ uint8_t FontStyleBits(const QFont& font)
 {
     return static_cast<uint8_t>((font.bold() ? 1 : 0) | (font.italic() ? 2 : 0) | (font.underline() ? 4 : 0) |
                                 (font.strikeOut() ? 8 : 0));
+}
+
+void FillBackground(QWidget* control, const QColor& color)
+{
+    QPalette colours = control->palette();
+    colours.setColor(QPalette::Window, color);
+    control->setPalette(colours);
+    control->setAutoFillBackground(true);
 }
 
 QFont FormFont()

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFont>
 
+class QWidget;
+
 #include <cstdint>
 #include <string>
 
@@ -14,6 +16,9 @@
 
 [[nodiscard]] QFont FontFromSpec(const std::string& face, int points, uint8_t style);
 [[nodiscard]] uint8_t FontStyleBits(const QFont& font);
+
+// Fills the control's own background, behind its children, with the colour.
+void FillBackground(QWidget* control, const QColor& color);
 
 // The font of the forms, their menus, status bars and boxes.
 [[nodiscard]] QFont FormFont();

@@ -1,12 +1,12 @@
 #include "Form.h"
 
 #include "ActiveWindowReturn.h"
+#include "ColorAndFont.h"
 #include "Messages.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QScreen>
 #include <QShortcut>
 
@@ -137,10 +137,7 @@ void TForm::SetToolWindow(bool staysOnTop)
 
 void TForm::SetColor(const QColor& color)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, color);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    FillBackground(this, color);
 }
 
 void TForm::showEvent(QShowEvent* event)

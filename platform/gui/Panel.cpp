@@ -1,5 +1,7 @@
 #include "Panel.h"
 
+#include "ColorAndFont.h"
+
 TPanel::TPanel(QWidget* parent) : QFrame(parent), m_layout(new TAlignLayout(this))
 {
     SetLoweredBevel(false);
@@ -9,4 +11,9 @@ void TPanel::SetLoweredBevel(bool on)
 {
     setFrameStyle(on ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
     setLineWidth(1);
+}
+
+void TPanel::SetColor(const QColor& color)
+{
+    FillBackground(this, color);
 }

@@ -13,6 +13,8 @@ public:
     explicit TPanel(QWidget* parent = nullptr);
 
     void SetLoweredBevel(bool on);
+    // The colour of the panel's own background, behind its controls.
+    void SetColor(const QColor& color);
     [[nodiscard]] TAlignLayout* Controls() const { return m_layout; }
 
 private:

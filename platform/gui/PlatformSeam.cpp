@@ -95,8 +95,12 @@ void ShowBox(QMessageBox::Icon icon, const std::string& text)
     if (owner == nullptr)
         owner = QApplication::activeWindow();
     QMessageBox box(icon, ApplicationTitle(), BoxText(text), QMessageBox::Ok, owner);
+    // A close box only: the desktop's other buttons would crowd a short caption out of the title
+    // bar of a small box.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     if (owner != nullptr && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        flags |= Qt::WindowStaysOnTopHint;
+    box.setWindowFlags(flags);
     box.exec();
 }
 

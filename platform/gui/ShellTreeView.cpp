@@ -16,6 +16,8 @@ TShellTreeView::TShellTreeView(QWidget* parent) : QTreeView(parent), m_model(new
     // The tree is read when it opens and as folders are expanded; it does not follow later
     // changes on its own.
     m_model->setOption(QFileSystemModel::DontWatchForChanges);
+    // The desktop's folder icons, or the style's where the desktop has no icon theme.
+    m_model->setIconProvider(&m_icons);
     m_model->setFilter(QDir::AllDirs | QDir::Drives | QDir::Hidden | QDir::NoDotAndDotDot);
     m_model->setRootPath(QDir::rootPath());
     setModel(m_model);
@@ -27,6 +29,13 @@ TShellTreeView::TShellTreeView(QWidget* parent) : QTreeView(parent), m_model(new
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     SelectFolder(QDir::homePath());
+}
+
+// The model reads the folders on a thread of its own that asks the icon provider, so it goes
+// before the provider does.
+TShellTreeView::~TShellTreeView()
+{
+    delete m_model;
 }
 
 std::string TShellTreeView::SelectedFolder() const

@@ -3,6 +3,7 @@
 // included, with the desktop's icons. It opens at the user's home folder. A right click selects
 // the folder under the mouse, as a left click does.
 
+#include <QFileIconProvider>
 #include <QTreeView>
 
 #include <string>
@@ -14,6 +15,7 @@ class TShellTreeView : public QTreeView {
 
 public:
     explicit TShellTreeView(QWidget* parent = nullptr);
+    ~TShellTreeView() override;
 
     // The full path of the selected folder; empty when no folder is selected.
     [[nodiscard]] std::string SelectedFolder() const;
@@ -24,5 +26,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    QFileIconProvider m_icons;
     QFileSystemModel* m_model;
 };

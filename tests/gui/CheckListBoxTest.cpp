@@ -2,6 +2,8 @@
 
 #include "Runtime.h"
 
+#include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -51,6 +53,31 @@ TEST(CheckListBox, TheMouseOnTheCheckMarkTicksTheItem)
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(line.left() + line.height() / 2 + 2, line.center().y()));
     EXPECT_TRUE(list.Checked(1));
     EXPECT_FALSE(list.Checked(0));
+}
+
+TEST(CheckListBox, ItemsAddedBetweenPaintsShowAtTheNextPaint)
+{
+    TCheckListBox list;
+    list.SetColor(Qt::white);
+    list.SetListFont(list.font(), Qt::black);
+    list.resize(200, 100);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    // A long listing adds items and lets the window paint now and then, without a turn of its
+    // event loop.
+    list.Add("first");
+    QApplication::processEvents();
+    QTest::qSleep(150);
+    list.Add("second");
+    const QImage shown = list.viewport()->grab().toImage();
+    const QRect line = list.visualRect(list.model()->index(0, 0));
+    ASSERT_FALSE(line.isEmpty());
+    // Past the check mark, anything but the list's white is the line's text.
+    int inked = 0;
+    for (int x = line.left() + line.height() + 4; x <= line.right(); ++x)
+        for (int y = line.top(); y <= line.bottom(); ++y)
+            inked += shown.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+    EXPECT_GT(inked, 10) << "the first line's text is drawn";
 }
 
 } // namespace

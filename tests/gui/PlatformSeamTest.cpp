@@ -32,18 +32,20 @@ TEST(PlatformSeam, TheMessageBoxesGoThroughTheInstalledSeam)
     EXPECT_EQ(seam.Errors, std::vector<std::string>{"Range check error"});
 }
 
-TEST(PlatformSeam, AMessageBoxShowsAboveTheDialogThatStaysOnTop)
+TEST(PlatformSeam, AMessageBoxShowsAboveTheDialogThatStaysOnTopWithACloseBoxOnly)
 {
     TForm dialog;
     dialog.SetToolWindow(true);
     QWidget* owner = nullptr;
     bool onTop = false;
+    Qt::WindowFlags flags;
     QTimer::singleShot(0, &dialog, [&] {
         QTimer::singleShot(0, &dialog, [&] {
             for (QWidget* window : QApplication::topLevelWidgets()) {
                 if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
                     owner = box->parentWidget();
                     onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                    flags = box->windowFlags();
                     box->accept();
                 }
             }
@@ -54,6 +56,8 @@ TEST(PlatformSeam, AMessageBoxShowsAboveTheDialogThatStaysOnTop)
     dialog.ShowModal();
     EXPECT_EQ(owner, &dialog);
     EXPECT_TRUE(onTop);
+    EXPECT_TRUE(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 
 TEST(PlatformSeam, TheWindowActiveBeforeAMessageBoxIsActiveAgainAfterIt)

@@ -1,6 +1,7 @@
 #include "ShellTreeView.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ TEST(ShellTreeView, OpensAtTheHomeFolderAndReturnsTheSelectedPath)
     EXPECT_EQ(tree.SelectedFolder(), "");
 }
 
-TEST(ShellTreeView, ShowsHiddenFoldersButNoFilesAndARightClickSelects)
+TEST(ShellTreeView, ShowsHiddenFoldersWithIconsButNoFilesAndARightClickSelects)
 {
     QTemporaryDir root;
     ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral(".hidden/inner")));
@@ -32,8 +33,11 @@ TEST(ShellTreeView, ShowsHiddenFoldersButNoFilesAndARightClickSelects)
     // The folders are read in the background.
     EXPECT_TRUE(QTest::qWaitFor([&] { return tree.model()->rowCount(folder) == 2; }, 5000));
     QStringList names;
-    for (int row = 0; row < 2; ++row)
-        names << tree.model()->index(row, 0, folder).data().toString();
+    for (int row = 0; row < 2; ++row) {
+        const QModelIndex shown = tree.model()->index(row, 0, folder);
+        names << shown.data().toString();
+        EXPECT_FALSE(shown.data(Qt::DecorationRole).value<QIcon>().isNull()) << "a folder icon";
+    }
     names.sort();
     EXPECT_EQ(names, (QStringList{QStringLiteral(".hidden"), QStringLiteral("plain")}));
 

@@ -28,8 +28,9 @@
 #include <vector>
 
 // Runs the action once the dialog is the modal window, with the dialog made the active window,
-// so that keys reach its shortcuts.
-inline void WhenModal(QWidget* dialog, std::function<void()> action)
+// so that keys reach its shortcuts. A dialog that the action leaves open is a failure, and is
+// closed so that the test goes on.
+inline void WhenModal(TForm* dialog, std::function<void()> action)
 {
     auto* timer = new QTimer;
     timer->setInterval(1);
@@ -40,6 +41,10 @@ inline void WhenModal(QWidget* dialog, std::function<void()> action)
         timer->deleteLater();
         QApplication::setActiveWindow(dialog);
         action();
+        if (dialog->ModalResult() == mrNone) {
+            ADD_FAILURE() << dialog->objectName().toStdString() << " was left open";
+            dialog->SetModalResult(mrAbort);
+        }
     });
     timer->start();
 }

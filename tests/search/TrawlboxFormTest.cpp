@@ -6,7 +6,7 @@ namespace {
 
 using TrawlboxWindow = TrawlboxTest;
 
-TEST_F(TrawlboxWindow, MenusCarryTheirCaptionsInOrder)
+TEST_F(TrawlboxWindow, MenusCarryTheirCaptionsInOrderAboveTheList)
 {
     std::vector<std::pair<std::string, std::string>> items;
     for (QAction* menu : form->MainMenu1->actions()) {
@@ -24,6 +24,8 @@ TEST_F(TrawlboxWindow, MenusCarryTheirCaptionsInOrder)
     };
     EXPECT_EQ(items, expected);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Trawlbox"));
+    form->show();
+    EXPECT_EQ(form->CheckListBox1->size(), QSize(592, 346));
     EXPECT_EQ(form->ResultFileName, Program() + "SearchResult.txt");
     EXPECT_EQ(form->TempFileName, Program() + "Temporary.txt");
 }
