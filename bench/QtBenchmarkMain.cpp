@@ -1,4 +1,4 @@
-// The main of the editor's benchmarks: their windows need the application object first.
+// The main of the windows' benchmarks: their windows need the application object first.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
