@@ -8,7 +8,24 @@
 
 namespace {
 
-using StyleMenu = MainFormTest;
+class StyleMenu : public MainFormTest {
+protected:
+    // Starts the window anew with an option file that names the group file, as the next run
+    // after a session that used it.
+    void RestartWithGroupFile(const std::string& path)
+    {
+        {
+            std::ofstream options(OptionFileName(), std::ios::binary);
+            for (int line = 1; line <= 12; ++line)
+                options << "\r\n";
+            options << "Style G File :" << path << "\r\n";
+        }
+        textChip.reset();
+        form.reset();
+        form = std::make_unique<TMainForm>();
+        textChip = std::make_unique<TTextChip>();
+    }
+};
 
 constexpr int FixedItems = 7;
 
@@ -97,16 +114,7 @@ TEST_F(StyleMenu, StartListsTheGroupFilesStylesAndTheRecountedSizeOfTheFirst)
     const std::string path =
         WriteFile("start.fms", Bytes(Int16(2) + Head("Style 0", 1) + Row(vkWord, 2) + Row(vkLongWord, 4) +
                                      Head("Header", 0) + Row(vkByte, 1) + Head("", 0) + Row(vkNone, 0)));
-    {
-        std::ofstream options(OptionFileName(), std::ios::binary);
-        for (int line = 1; line <= 12; ++line)
-            options << "\r\n";
-        options << "Style G File :" << path << "\r\n";
-    }
-    textChip.reset();
-    form.reset();
-    form = std::make_unique<TMainForm>();
-    textChip = std::make_unique<TTextChip>();
+    RestartWithGroupFile(path);
 
     EXPECT_TRUE(recorder.Errors.empty());
     EXPECT_EQ(form->mDummyMenu, nullptr);
@@ -124,16 +132,7 @@ TEST_F(StyleMenu, AStartOnAGroupFileThatBreaksOffShowsItsErrorOnceAndTheGroupItL
     for (int r = 0; r <= 200; ++r)
         tooManyRows += Row(vkByte, 1);
     const std::string path = WriteFile("broken.fms", Bytes(tooManyRows));
-    {
-        std::ofstream options(OptionFileName(), std::ios::binary);
-        for (int line = 1; line <= 12; ++line)
-            options << "\r\n";
-        options << "Style G File :" << path << "\r\n";
-    }
-    textChip.reset();
-    form.reset();
-    form = std::make_unique<TMainForm>();
-    textChip = std::make_unique<TTextChip>();
+    RestartWithGroupFile(path);
 
     EXPECT_EQ(recorder.Errors.size(), 1u);
     EXPECT_EQ(StyleItems(*form), Listed({"Rows"}, 0));
