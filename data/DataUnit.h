@@ -119,6 +119,11 @@ inline constexpr int StyleNameCapacity = 31;
 inline constexpr int CommentCapacity = 21;
 inline constexpr int HintCapacity = 81;
 
+// What a style writes for a row in use and for its offset switched on; any byte other than 0
+// reads as on.
+inline constexpr uint8_t RowInUse = 255;
+inline constexpr uint8_t OffsetInUse = 255;
+
 struct TStyle {
     TShortString<StyleNameCapacity> StyleName;
     int32_t OffsetAddress = 0;
@@ -138,6 +143,8 @@ extern std::array<TStyle, StyleCount> StyleStack;
 void NewStyleGroup();
 int PackStyleGroup();
 void ClearStyle(TStyle& Style);
+// Only the fields go, down to one empty field; the name and the offset stay.
+void ClearStyleRows(TStyle& Style);
 void RecountStyle(int StyleIndex);
 void InsertStyleRow(int StyleIndex, int Row);
 void DeleteStyleRow(int StyleIndex, int Row);
@@ -176,6 +183,10 @@ extern uint8_t HintShown;
 // The program uses the file beside it; a test or fuzzer can name a file of its own.
 void ReadOptionFile(const std::string& FileName = OptionFileName());
 void WriteOptionFile(const std::string& FileName = OptionFileName());
+// Lines 2 to 5 of an option file, the dump grids' colour and font, without the option variables:
+// for Trawlbox, which shows its list as the dump. Reads no further than line 5; the lines take
+// their defaults as ReadOptionFile gives them, and an empty face name leaves the one in Font.
+void ReadDumpLook(const std::string& FileName, int32_t& Color, TDataFont& Font);
 
 // ---- Pane search ---------------------------------------------------------------------------
 

@@ -4,16 +4,11 @@
 #include "DataUnit.h"
 
 #include "Runtime.h"
+#include "ValueBounds.h"
 
 namespace {
 
 const std::string OverLoadText = "OverLoad";
-
-// Widened to 64 bits so that an address near the 32-bit limits cannot wrap into the buffer.
-bool FitsInside(int32_t Size, int32_t Addr, int64_t Width)
-{
-    return Addr >= 0 && int64_t{Addr} + Width - 1 < Size;
-}
 
 uint64_t ReadLittleEndian(const uint8_t* Data, int32_t Addr, int Width)
 {

@@ -56,11 +56,14 @@ public:
     }
     int32_t Number(int32_t Default) { return StrToIntDef(Value(), Default); }
     uint8_t Flag(int32_t Default) { return static_cast<uint8_t>(Number(Default)); }
-    void FaceName(TDataFont& Font)
+    // The face name, size and colour lines of a font; an empty name leaves the font's own.
+    void Font(TDataFont& Font)
     {
         std::string name = Value();
         if (!name.empty())
             Font.Name = std::move(name);
+        Font.Size = Number(DefaultFontSize);
+        Font.Color = Number(0);
     }
 
 private:
@@ -100,18 +103,22 @@ void ReadOptionFile(const std::string& FileName)
     TOptionLines lines(FileName);
     DumpShown = lines.Flag(1);
     DumpColor = lines.Number(0);
-    lines.FaceName(*DumpFont);
-    DumpFont->Size = lines.Number(DefaultFontSize);
-    DumpFont->Color = lines.Number(0);
+    lines.Font(*DumpFont);
     StyleShown = lines.Flag(1);
     StyleColor = lines.Number(0);
-    lines.FaceName(*StyleFont);
-    StyleFont->Size = lines.Number(DefaultFontSize);
-    StyleFont->Color = lines.Number(0);
+    lines.Font(*StyleFont);
     BackColor = lines.Number(0);
     HintShown = lines.Flag(1);
     StyleGroupFileName = lines.Value();
     DataFileName[0] = lines.Value();
+}
+
+void ReadDumpLook(const std::string& FileName, int32_t& Color, TDataFont& Font)
+{
+    TOptionLines lines(FileName);
+    (void)lines.Value(); // whether the dump grids are shown
+    Color = lines.Number(0);
+    lines.Font(Font);
 }
 
 // Needs the font objects, which ReadOptionFile creates at the window's start.

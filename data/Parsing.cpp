@@ -6,17 +6,12 @@
 
 #include "Messages.h"
 #include "Runtime.h"
+#include "ValueBounds.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace {
-
-// Widened to 64 bits so that an address near the 32-bit limits cannot wrap into the buffer.
-bool FitsInside(int32_t Size, int32_t Addr, int64_t Width)
-{
-    return Addr >= 0 && int64_t{Addr} + Width - 1 < Size;
-}
 
 bool CheckFits(int32_t Size, int32_t Addr, int64_t Width)
 {

@@ -10,7 +10,6 @@ std::array<TStyle, StyleCount> StyleStack;
 
 namespace {
 
-constexpr uint8_t RowInUse = 255;
 constexpr int LastRowIndex = RowCount - 1;
 
 TStyle& CheckedStyle(int StyleIndex)
@@ -56,6 +55,15 @@ void ClearStyle(TStyle& Style)
         return style;
     }();
     Style = cleared;
+}
+
+void ClearStyleRows(TStyle& Style)
+{
+    for (int row = 0; row < RowCount; ++row)
+        EmptyRow(Style, row, 0);
+    Style.LastRow = 0;
+    Style.TotalSize = 0;
+    Style.RowUsed[0] = RowInUse;
 }
 
 void NewStyleGroup()

@@ -1,11 +1,11 @@
 #include "AddressBoxUnit.h"
 
-#include "BlueDialog.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "MainUnit.h"
 #include "Messages.h"
 #include "Runtime.h"
+#include "SmallDialog.h"
 
 #include <QRadioButton>
 

@@ -1,12 +1,12 @@
 #include "BinaryBoxUnit.h"
 
-#include "BlueDialog.h"
 #include "CheckMarkGlyph.h"
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Label.h"
 #include "Messages.h"
 #include "Panel.h"
+#include "SmallDialog.h"
 #include "SpeedButton.h"
 #include "StringGrid.h"
 #include "StyleGridDialog.h"

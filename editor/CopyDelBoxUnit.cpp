@@ -1,10 +1,10 @@
 #include "CopyDelBoxUnit.h"
 
 #include "ArrowGlyphs.h"
-#include "BlueDialog.h"
 #include "CopyDelBoxImages.h"
 #include "DataUnit.h"
 #include "Messages.h"
+#include "SmallDialog.h"
 #include "SpeedButton.h"
 
 #include <QEvent>

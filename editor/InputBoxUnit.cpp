@@ -1,9 +1,9 @@
 #include "InputBoxUnit.h"
 
-#include "BlueDialog.h"
 #include "DataUnit.h"
 #include "Edit.h"
 #include "MainUnit.h"
+#include "SmallDialog.h"
 #include "StyleGridDialog.h"
 
 #include <iterator>

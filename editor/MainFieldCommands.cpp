@@ -8,12 +8,6 @@
 #include "Runtime.h"
 #include "SizeBoxUnit.h"
 
-namespace {
-
-constexpr uint8_t RowInUse = 255;
-
-} // namespace
-
 void TMainForm::BindFieldCommands()
 {
     const auto bind = [this](TMenuItem* item, void (TMainForm::*handler)(TMenuItem*)) {
@@ -62,18 +56,7 @@ void TMainForm::pmDeleteClick(TMenuItem*)
 
 void TMainForm::pmClearClick(TMenuItem*)
 {
-    // The name and the offset stay: only the fields go, down to one empty field.
-    TStyle& style = CurrentStyleRecord();
-    for (int row = 0; row < RowCount; ++row) {
-        style.RowUsed[row] = 0;
-        style.RowKind[row] = vkNone;
-        style.RowSize[row] = 0;
-        style.RowComment[row] = {};
-        style.RowHint[row] = {};
-    }
-    style.LastRow = 0;
-    style.TotalSize = 0;
-    style.RowUsed[0] = RowInUse;
+    ClearStyleRows(CurrentStyleRecord());
     FillStyleGrids(true);
 }
 
@@ -107,7 +90,7 @@ void TMainForm::pmSetOffsetClick(TMenuItem*)
     style.OffsetAddress = CursorAddress[ActivePane];
     pmOffsetAddress->setText(QString::fromStdString(IntToHex(style.OffsetAddress, 6)));
     pmOffsetAddress->SetChecked(true);
-    style.UseOffset = RowInUse;
+    style.UseOffset = OffsetInUse;
     // The style stays where the cursor was, now as the offset from address zero.
     mMoveToTopClick(mMoveToZero);
 }
@@ -116,7 +99,7 @@ void TMainForm::pmOffsetAddressClick(TMenuItem*)
 {
     const bool on = !pmOffsetAddress->Checked();
     pmOffsetAddress->SetChecked(on);
-    CurrentStyleRecord().UseOffset = on ? RowInUse : 0;
+    CurrentStyleRecord().UseOffset = on ? OffsetInUse : 0;
     FillStyleGrids(true);
 }
 

@@ -1,9 +1,9 @@
 #include "SearchBoxUnit.h"
 
 #include "ArrowGlyphs.h"
-#include "BlueDialog.h"
 #include "DataUnit.h"
 #include "Edit.h"
+#include "SmallDialog.h"
 #include "SpeedButton.h"
 #include "TextCodec.h"
 

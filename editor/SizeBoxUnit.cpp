@@ -1,8 +1,8 @@
 #include "SizeBoxUnit.h"
 
-#include "BlueDialog.h"
 #include "CheckMarkGlyph.h"
 #include "Edit.h"
+#include "SmallDialog.h"
 #include "SpeedButton.h"
 #include "StyleGridDialog.h"
 #include "UpDown.h"

@@ -1,6 +1,6 @@
 #include "FolderBoxUnit.h"
 
-#include "ColorAndFont.h"
+#include "SmallDialog.h"
 
 TFolderBox* FolderBox = nullptr;
 
@@ -19,8 +19,7 @@ TFolderBox::TFolderBox(QWidget* parent) : TForm(parent)
     FolderBox = this;
     setObjectName(QStringLiteral("FolderBox"));
     setWindowTitle(QStringLiteral("Folder Select"));
-    SetToolWindow(true);
-    setFont(FormFont());
+    SetUpDialogFrame(this, ClientWidth, ClientHeight, true);
     auto* layout = new TAlignLayout(this);
 
     ShellTreeView1 = new TShellTreeView(this);
@@ -41,7 +40,6 @@ TFolderBox::TFolderBox(QWidget* parent) : TForm(parent)
     Panel1->Controls()->AddControl(BitBtn1, TAlign::Left, CancelWidth);
     Panel1->Controls()->AddControl(BitBtn2, TAlign::Right, OkWidth);
 
-    setFixedSize(ClientWidth, ClientHeight);
     OnShow = [this](TForm* sender) { FormShow(sender); };
     ShellTreeView1->setFocus(Qt::OtherFocusReason);
 }

@@ -1,6 +1,6 @@
 #include "SearchResultBoxUnit.h"
 
-#include "ColorAndFont.h"
+#include "SmallDialog.h"
 
 TSearchResultBox* SearchResultBox = nullptr;
 
@@ -19,9 +19,7 @@ TSearchResultBox::TSearchResultBox(QWidget* parent) : TForm(parent)
     SearchResultBox = this;
     setObjectName(QStringLiteral("SearchResultBox"));
     setWindowTitle(QStringLiteral("Found"));
-    SetToolWindow(true);
-    SetColor(Qt::blue);
-    setFont(FormFont());
+    SetUpBlueDialog(this, ClientWidth, ClientHeight, true);
 
     auto button = [this](const char* name, const char* caption, int top, int result) {
         auto* bitBtn = new TBitBtn(QString::fromLatin1(caption), TBitBtnKind::Custom, this);
@@ -34,7 +32,6 @@ TSearchResultBox::TSearchResultBox(QWidget* parent) : TForm(parent)
     BitBtn2 = button("BitBtn2", "Addition", 23, mrRetry);
     BitBtn3 = button("BitBtn3", "Match", 43, mrYes);
 
-    setFixedSize(ClientWidth, ClientHeight);
     OnShow = [this](TForm* sender) { FormShow(sender); };
 }
 

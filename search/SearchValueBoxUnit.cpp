@@ -1,8 +1,8 @@
 #include "SearchValueBoxUnit.h"
 
 #include "ButtonGlyphs.h"
-#include "ColorAndFont.h"
 #include "DataUnit.h"
+#include "SmallDialog.h"
 #include "TextCodec.h"
 
 #include <algorithm>
@@ -37,9 +37,7 @@ TSearchValueBox::TSearchValueBox(QWidget* parent) : TForm(parent)
     SearchValueBox = this;
     setObjectName(QStringLiteral("SearchValueBox"));
     setWindowTitle(QStringLiteral("Search Value"));
-    SetToolWindow(true);
-    SetColor(Qt::blue);
-    setFont(FormFont());
+    SetUpBlueDialog(this, ClientWidth, ClientHeight, true);
 
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -71,7 +69,6 @@ TSearchValueBox::TSearchValueBox(QWidget* parent) : TForm(parent)
     SpeedButton2->SetGlyph(OkGlyph(false), OkGlyph(true));
     SpeedButton2->OnClick = [this](TSpeedButton* sender) { SpeedButton2Click(sender); };
 
-    setFixedSize(ClientWidth, ClientHeight);
     OnShow = [this](TForm* sender) { FormShow(sender); };
 }
 

@@ -3,6 +3,7 @@
 #include "TrawlboxUnit.h"
 
 #include "ColorAndFont.h"
+#include "DataUnit.h"
 #include "Files.h"
 #include "Messages.h"
 #include "Runtime.h"
@@ -20,9 +21,6 @@ namespace {
 // editor's window measures, the list keeps this much below the menu.
 constexpr int ListWidth = 592;
 constexpr int ListHeight = 346;
-constexpr int DefaultFontSize = 9;
-// The editor's option lines give their value from the 15th character on.
-constexpr size_t ValueStart = 14;
 
 struct TItemSpec {
     TMenuItem* TTrawlboxForm::*item;
@@ -55,13 +53,6 @@ QMenu* AddMenu(TTrawlboxForm* form, const char* name, const char* caption, const
     for (const TItemSpec& spec : items)
         form->*spec.item = AddMenuItem(menu, spec.name, QString::fromUtf8(spec.caption));
     return menu;
-}
-
-// The value of the next option line, or empty where the line is short or missing.
-std::string NextValue(TTextReader& reader)
-{
-    const std::string line = reader.ReadLine();
-    return line.size() > ValueStart ? line.substr(ValueStart) : std::string();
 }
 
 } // namespace
@@ -145,17 +136,13 @@ void TTrawlboxForm::ReadEditorOptions()
     const std::string fileName = m_programFolder + "Byteloom.ini";
     if (!FileExists(fileName))
         return;
-    TTextReader reader(fileName);
-    (void)reader.ReadLine(); // whether the editor shows its dump: not ours
-    const QColor back = ColorFromValue(StrToIntDef(NextValue(reader), 0));
-    std::string face = NextValue(reader);
-    if (face.empty())
-        face = CheckListBox1->font().family().toStdString();
-    const int32_t size = StrToIntDef(NextValue(reader), DefaultFontSize);
-    const QColor text = ColorFromValue(StrToIntDef(NextValue(reader), 0));
-    CheckListBox1->SetColor(back);
+    int32_t back = 0;
+    TDataFont font;
+    font.Name = CheckListBox1->font().family().toStdString();
+    ReadDumpLook(fileName, back, font);
+    CheckListBox1->SetColor(ColorFromValue(back));
     // The face as the editor makes its dump's, so that both show the same letters.
-    CheckListBox1->SetListFont(FontFromSpec(face, size, 0), text);
+    CheckListBox1->SetListFont(FontFromSpec(font.Name, font.Size, 0), ColorFromValue(font.Color));
 }
 
 void TTrawlboxForm::mAllClearClick(TMenuItem*)

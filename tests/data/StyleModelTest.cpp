@@ -107,6 +107,22 @@ TEST_F(StyleModelTest, ClearStyleLeavesOneUsedEmptyField)
     EXPECT_TRUE(IsCleared(style));
 }
 
+TEST_F(StyleModelTest, ClearingTheRowsKeepsTheNameAndTheOffset)
+{
+    TStyle& style = StyleWithRows({"a", "b", "c"});
+    style.OffsetAddress = 9;
+    style.UseOffset = 255;
+    style.RowHint[0].Assign("hint");
+    ClearStyleRows(style);
+    EXPECT_EQ(style.StyleName.Text(), "Rows");
+    EXPECT_EQ(style.OffsetAddress, 9);
+    EXPECT_EQ(style.UseOffset, 255);
+    style.StyleName = {};
+    style.OffsetAddress = 0;
+    style.UseOffset = 0;
+    EXPECT_TRUE(IsCleared(style));
+}
+
 struct PackCase {
     const char* name;
     std::vector<int> namedSlots;
