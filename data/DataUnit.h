@@ -1,8 +1,8 @@
 #pragma once
 // The data layer of Byteloom: the two panes' buffers, the value kinds with their tables and
-// codecs, the style group and its .fms file, the option file and the pane search. Plain records
-// and globals, no Qt; bad input is reported through ShowMessage, everything else through the
-// runtime's errors.
+// codecs, the style group and its .fms file, the option file, the pane search and the compare
+// walks over both panes. Plain records and globals, no Qt; bad input is reported through
+// ShowMessage, everything else through the runtime's errors.
 
 #include <array>
 #include <cstdint>
@@ -188,7 +188,7 @@ void WriteOptionFile(const std::string& FileName = OptionFileName());
 // their defaults as ReadOptionFile gives them, and an empty face name leaves the one in Font.
 void ReadDumpLook(const std::string& FileName, int32_t& Color, TDataFont& Font);
 
-// ---- Pane search ---------------------------------------------------------------------------
+// ---- Pane search and compare ---------------------------------------------------------------
 
 inline constexpr int SearchValueCapacity = 256;
 
@@ -198,3 +198,10 @@ extern int32_t SearchLength;
 bool SetSearchValue(const std::string& Text, int Kind);
 bool FrontSearch(int Pane, int32_t& Address);
 bool NextSearch(int Pane, int32_t& Address);
+
+// The compare walks: the nearest pair of differing bytes from pane a's address A and pane b's
+// address B on, down or up, the two addresses moving together so that their displacement stays;
+// the pair at the start is compared too. False where either pane's data ends first; the
+// addresses then mean nothing.
+bool PreviousDifference(int64_t& A, int64_t& B);
+bool NextDifference(int64_t& A, int64_t& B);

@@ -1,6 +1,7 @@
 // The pane search: the encoded search value and the forward and backward scans over a pane.
 // Neither scan finds a match that overlaps the SearchLength bytes at the start address, so a
-// repeated search steps from one match to the next.
+// repeated search steps from one match to the next. Beside it the walks that compare the two
+// panes byte by byte.
 
 #include "DataUnit.h"
 
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 std::array<uint8_t, SearchValueCapacity> SearchValue{};
@@ -150,5 +152,40 @@ bool NextSearch(int Pane, int32_t& Address)
     if (hit < 0)
         return false;
     Address = static_cast<int32_t>(hit);
+    return true;
+}
+
+// A and B are the addresses in pane a and pane b; a pair is compared only when both lie inside
+// their pane's data. A start beyond the end of either pane's data first steps down into both,
+// the two addresses together, without comparing.
+bool PreviousDifference(int64_t& A, int64_t& B)
+{
+    const int64_t excess = std::max({int64_t{0}, A - (int64_t{DataSize[0]} - 1), B - (int64_t{DataSize[1]} - 1)});
+    A -= excess;
+    B -= excess;
+    if (A < 0 || B < 0)
+        return false;
+    const int64_t pairs = std::min(A, B) + 1;
+    const auto a = std::make_reverse_iterator(DataBuffer[0].data() + A + 1);
+    const auto b = std::make_reverse_iterator(DataBuffer[1].data() + B + 1);
+    const int64_t equal = std::mismatch(a, a + pairs, b).first - a;
+    if (equal == pairs)
+        return false;
+    A -= equal;
+    B -= equal;
+    return true;
+}
+
+bool NextDifference(int64_t& A, int64_t& B)
+{
+    const int64_t pairs = std::min(int64_t{DataSize[0]} - A, int64_t{DataSize[1]} - B);
+    if (A < 0 || B < 0 || pairs <= 0)
+        return false;
+    const uint8_t* a = DataBuffer[0].data() + A;
+    const int64_t equal = std::mismatch(a, a + pairs, DataBuffer[1].data() + B).first - a;
+    if (equal == pairs)
+        return false;
+    A += equal;
+    B += equal;
     return true;
 }

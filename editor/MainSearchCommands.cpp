@@ -7,9 +7,6 @@
 #include "Messages.h"
 #include "SearchBoxUnit.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace {
 
 void ShowSearchHit(TMainForm& form, bool found)
@@ -20,45 +17,6 @@ void ShowSearchHit(TMainForm& form, bool found)
     }
     if (form.ShowCursor(form.ActivePane))
         form.FillStyleGrids(false);
-}
-
-// The panes are compared at the displacement the cursors have, from one byte beyond them.
-// i and j are the addresses in pane a and pane b; a pair is compared only when both lie inside
-// their pane's data.
-
-// The nearest differing pair from (i, j) down. A start beyond the end of either pane's data first
-// steps down into both, the two addresses together, without comparing.
-bool PreviousDifference(int64_t& i, int64_t& j)
-{
-    const int64_t excess = std::max({int64_t{0}, i - (int64_t{DataSize[0]} - 1), j - (int64_t{DataSize[1]} - 1)});
-    i -= excess;
-    j -= excess;
-    if (i < 0 || j < 0)
-        return false;
-    const int64_t pairs = std::min(i, j) + 1;
-    const auto a = std::make_reverse_iterator(DataBuffer[0].data() + i + 1);
-    const auto b = std::make_reverse_iterator(DataBuffer[1].data() + j + 1);
-    const int64_t equal = std::mismatch(a, a + pairs, b).first - a;
-    if (equal == pairs)
-        return false;
-    i -= equal;
-    j -= equal;
-    return true;
-}
-
-// The nearest differing pair from (i, j) up.
-bool NextDifference(int64_t& i, int64_t& j)
-{
-    const int64_t pairs = std::min(int64_t{DataSize[0]} - i, int64_t{DataSize[1]} - j);
-    if (i < 0 || j < 0 || pairs <= 0)
-        return false;
-    const uint8_t* a = DataBuffer[0].data() + i;
-    const int64_t equal = std::mismatch(a, a + pairs, DataBuffer[1].data() + j).first - a;
-    if (equal == pairs)
-        return false;
-    i += equal;
-    j += equal;
-    return true;
 }
 
 void ShowDifference(TMainForm& form, bool found, int64_t i, int64_t j)
@@ -101,6 +59,7 @@ void TMainForm::mNextSearchClick(TMenuItem*)
     ShowSearchHit(*this, NextSearch(ActivePane, CursorAddress[ActivePane]));
 }
 
+// The panes are compared at the displacement the cursors have, from one byte beyond them.
 void TMainForm::mFrontComparedClick(TMenuItem*)
 {
     int64_t i = int64_t{CursorAddress[0]} - 1;

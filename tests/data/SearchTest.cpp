@@ -198,4 +198,69 @@ TEST_F(SearchTest, PaneOutsideRangeOrSizeBeyondItsBlockIsARangeError)
     }
 }
 
+struct TWalkCase {
+    const char* name;
+    std::vector<uint8_t> a;
+    std::vector<uint8_t> b;
+    bool up;
+    std::pair<int64_t, int64_t> start;
+    std::optional<std::pair<int64_t, int64_t>> difference;
+};
+
+// Bytes 0, 1, 2, ... of the given count.
+std::vector<uint8_t> Counting(int count)
+{
+    std::vector<uint8_t> bytes(static_cast<size_t>(count));
+    for (size_t k = 0; k < bytes.size(); ++k)
+        bytes[k] = static_cast<uint8_t>(k);
+    return bytes;
+}
+
+std::vector<uint8_t> Changed(std::vector<uint8_t> bytes, size_t at)
+{
+    bytes[at] ^= 0xFF;
+    return bytes;
+}
+
+TEST_F(SearchTest, CompareWalksFindTheNearestDifferingPairAtTheStartsDisplacement)
+{
+    const std::vector<uint8_t> a = {0x00, 0x11, 0x22, 0x33};
+    const std::vector<uint8_t> b = {0x00, 0x11, 0x99, 0x33};
+    const std::vector<uint8_t> hundred = Counting(100);
+    // Pane b holds pane a's bytes from address 5 on, one of them changed.
+    const std::vector<uint8_t> shifted = Changed({hundred.begin() + 5, hundred.end()}, 40);
+    const TWalkCase cases[] = {
+        {"equal panes up", hundred, hundred, true, {0, 0}, std::nullopt},
+        {"equal panes down", hundred, hundred, false, {99, 99}, std::nullopt},
+        {"up to the difference", a, b, true, {0, 0}, std::pair{2, 2}},
+        {"the start pair is compared", a, b, true, {2, 2}, std::pair{2, 2}},
+        {"up past the difference", a, b, true, {3, 3}, std::nullopt},
+        {"down to the difference", a, b, false, {3, 3}, std::pair{2, 2}},
+        {"down past the difference", a, b, false, {1, 1}, std::nullopt},
+        {"up keeps the displacement", hundred, shifted, true, {6, 1}, std::pair{45, 40}},
+        {"down keeps the displacement", hundred, shifted, false, {89, 84}, std::pair{45, 40}},
+        {"up ends where the shorter pane ends", Counting(20), hundred, true, {0, 0}, std::nullopt},
+        {"up from beyond the data", a, b, true, {8, 0}, std::nullopt},
+        {"up from below the data", a, b, true, {-1, 1}, std::nullopt},
+        {"down from below the data", a, b, false, {3, -1}, std::nullopt},
+        {"down from beyond the data steps into it", Changed(Counting(40), 30), hundred, false, {44, 44},
+         std::pair{30, 30}},
+        {"down from beyond the other pane's data", hundred, Changed({hundred.begin() + 20, hundred.begin() + 60}, 12),
+         false, {69, 49}, std::pair{32, 12}},
+        {"down that steps past the start", Counting(40), hundred, false, {49, 4}, std::nullopt},
+        {"empty panes", {}, {}, true, {0, 0}, std::nullopt},
+    };
+    for (const TWalkCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetPane(0, c.a);
+        SetPane(1, c.b);
+        auto [i, j] = c.start;
+        const bool found = c.up ? NextDifference(i, j) : PreviousDifference(i, j);
+        ASSERT_EQ(found, c.difference.has_value());
+        if (found) {
+            EXPECT_EQ(std::pair(i, j), *c.difference);
+        }
+    }
+}
+
 } // namespace
