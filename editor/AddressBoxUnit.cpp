@@ -54,17 +54,12 @@ void TAddressBox::FormShow(TForm*)
 
 void TAddressBox::Edit1KeyPress(TEdit*, QChar& key)
 {
+    if (EnterOrEscape(this, key, [this] { AcceptAddress(); }))
+        return;
     const char16_t c = key.unicode();
-    if (c == u'\r') {
+    if (!(c == u'\b' || c == u'$' || c == u'-' || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') ||
+          (c >= u'a' && c <= u'f')))
         key = QChar();
-        AcceptAddress();
-    } else if (c == u'\x1b') {
-        key = QChar();
-        SetModalResult(mrNo);
-    } else if (!(c == u'\b' || c == u'$' || c == u'-' || (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') ||
-                 (c >= u'a' && c <= u'f'))) {
-        key = QChar();
-    }
 }
 
 void TAddressBox::AcceptAddress()

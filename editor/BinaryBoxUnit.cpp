@@ -123,14 +123,7 @@ void TBinaryBox::Label1Click(TLabel* sender)
 
 void TBinaryBox::FormKeyPress(TForm*, QChar& key)
 {
-    if (key == u'\r') {
-        BinText = BinaryText[UpDown1->Position()];
-        key = QChar();
-        SetModalResult(mrOk);
-    } else if (key == u'\x1b') {
-        key = QChar();
-        SetModalResult(mrNo);
-    }
+    EnterOrEscape(this, key, [this] { SpeedButton1Click(SpeedButton1); });
 }
 
 void TBinaryBox::SpeedButton1Click(TSpeedButton*)

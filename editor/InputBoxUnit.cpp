@@ -76,12 +76,8 @@ void TInputBox::FormShow(TForm*)
 
 void TInputBox::Edit1KeyPress(TEdit*, QChar& key)
 {
-    if (key == u'\r') {
+    EnterOrEscape(this, key, [this] {
         InputText = Edit1->text().toStdString();
-        key = QChar();
         SetModalResult(mrOk);
-    } else if (key == u'\x1b') {
-        key = QChar();
-        SetModalResult(mrNo);
-    }
+    });
 }

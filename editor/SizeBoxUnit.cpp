@@ -55,16 +55,10 @@ void TSizeBox::FormShow(TForm*)
 
 void TSizeBox::Edit1KeyPress(TEdit*, QChar& key)
 {
-    if (key == u'\r') {
-        SizeValue = UpDown1->Position();
+    if (EnterOrEscape(this, key, [this] { SpeedButton1Click(SpeedButton1); }))
+        return;
+    if ((key < u'0' || key > u'9') && key != u'\b')
         key = QChar();
-        SetModalResult(mrOk);
-    } else if (key == u'\x1b') {
-        key = QChar();
-        SetModalResult(mrNo);
-    } else if ((key < u'0' || key > u'9') && key != u'\b') {
-        key = QChar();
-    }
 }
 
 void TSizeBox::SpeedButton1Click(TSpeedButton*)

@@ -6,6 +6,7 @@
 #include "MainUnit.h"
 #include "Messages.h"
 #include "Runtime.h"
+#include "SmallDialog.h"
 #include "TextCodec.h"
 #include "ValueKeys.h"
 
@@ -151,17 +152,15 @@ void TTextChip::Edit1KeyDown(int& key, Qt::KeyboardModifiers)
 
 void TTextChip::Edit1KeyPress(QChar& key)
 {
-    if (key == u'\r') {
-        key = QChar();
+    const auto accept = [this] {
         const bool written = TextToPaneValue(EditPane, CursorAddress[EditPane], EditKind,
                                              KindSize[static_cast<size_t>(EditKind)], DisplayToBytes(Edit1->text()));
         SetModalResult(written ? mrOk : mrNo);
-    } else if (key == u'\x1b') {
+    };
+    if (EnterOrEscape(this, key, accept))
+        return;
+    if (key != u'\b' && !KeyFitsKind(EditKind, key))
         key = QChar();
-        SetModalResult(mrNo);
-    } else if (key != u'\b' && !KeyFitsKind(EditKind, key)) {
-        key = QChar();
-    }
 }
 
 bool TTextChip::eventFilter(QObject* watched, QEvent* event)

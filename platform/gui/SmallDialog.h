@@ -1,5 +1,10 @@
 #pragma once
-// The frame that the programs' small dialogs share.
+// What the programs' small dialogs share: their frame, and the Enter and Esc keys of the dialogs
+// that take their input from the keyboard.
+
+#include <QChar>
+
+#include <functional>
 
 class TForm;
 
@@ -8,3 +13,7 @@ void SetUpDialogFrame(TForm* dialog, int clientWidth, int clientHeight, bool sta
 // The same frame on the dialogs' blue.
 void SetUpBlueDialog(TForm* dialog, int clientWidth, int clientHeight, bool staysOnTop);
 
+// For a key-press handler: Enter runs accept, which sets the modal result when the input is
+// taken; Esc closes the dialog with No. Either key is dropped. False for any other key, which is
+// left to the caller.
+bool EnterOrEscape(TForm* dialog, QChar& key, const std::function<void()>& accept);
