@@ -13,7 +13,7 @@
 
 TAddressBox* AddressBox = nullptr;
 
-TAddressBox::TAddressBox(QWidget* parent) : TForm(parent)
+TAddressBox::TAddressBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     AddressBox = this;
     setObjectName(QStringLiteral("AddressBox"));
@@ -38,7 +38,6 @@ TAddressBox::TAddressBox(QWidget* parent) : TForm(parent)
     Edit1->setFocus(Qt::OtherFocusReason);
 
     OnShow = [this](TForm* sender) { FormShow(sender); };
-    Created();
 }
 
 TAddressBox::~TAddressBox()

@@ -14,7 +14,7 @@ class TAddressBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TAddressBox(QWidget* parent = nullptr);
+    explicit TAddressBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TAddressBox() override;
 
     // ---- Components

@@ -32,7 +32,7 @@ int BinaryIndex(const std::string& text)
 
 } // namespace
 
-TBinaryBox::TBinaryBox(QWidget* parent) : TForm(parent)
+TBinaryBox::TBinaryBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     BinaryBox = this;
     setObjectName(QStringLiteral("BinaryBox"));

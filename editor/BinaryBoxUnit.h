@@ -17,7 +17,7 @@ class TBinaryBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TBinaryBox(QWidget* parent = nullptr);
+    explicit TBinaryBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TBinaryBox() override;
 
     TPanel* Panel1 = nullptr;

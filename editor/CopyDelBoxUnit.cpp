@@ -100,7 +100,7 @@ bool CopySelected(const QListWidget* source, const std::array<TStyle, StyleCount
 
 } // namespace
 
-TCopyDelBox::TCopyDelBox(QWidget* parent) : TForm(parent)
+TCopyDelBox::TCopyDelBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     CopyDelBox = this;
     setObjectName(QStringLiteral("CopyDelBox"));

@@ -15,7 +15,7 @@ class TCopyDelBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TCopyDelBox(QWidget* parent = nullptr);
+    explicit TCopyDelBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TCopyDelBox() override;
 
     QLabel* Label1 = nullptr;

@@ -29,7 +29,7 @@ const TInputPreset PlainText = {"", 255, ""};
 
 } // namespace
 
-TInputBox::TInputBox(QWidget* parent) : TForm(parent)
+TInputBox::TInputBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     InputBox = this;
     setObjectName(QStringLiteral("InputBox"));

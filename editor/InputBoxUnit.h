@@ -14,7 +14,7 @@ class TInputBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TInputBox(QWidget* parent = nullptr);
+    explicit TInputBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TInputBox() override;
 
     TEdit* Edit1 = nullptr;

@@ -216,7 +216,7 @@ TPanel* MakePanel(QWidget* parent, const char* name)
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent) : TForm(parent)
+TMainForm::TMainForm(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     MainForm = this;
     setObjectName(QStringLiteral("MainForm"));
@@ -241,7 +241,6 @@ TMainForm::TMainForm(QWidget* parent) : TForm(parent)
 
     OnCreate = [this](TForm* sender) { FormCreate(sender); };
     OnClose = [this](TForm* sender) { FormClose(sender); };
-    Created();
 }
 
 TMainForm::~TMainForm()

@@ -26,7 +26,7 @@ class TMainForm : public TForm {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    explicit TMainForm(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TMainForm() override;
 
     // ---- Components

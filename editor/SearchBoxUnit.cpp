@@ -36,7 +36,7 @@ int KindOfLabel(const QString& label)
 
 } // namespace
 
-TSearchBox::TSearchBox(QWidget* parent) : TForm(parent)
+TSearchBox::TSearchBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     SearchBox = this;
     setObjectName(QStringLiteral("SearchBox"));
@@ -76,7 +76,6 @@ TSearchBox::TSearchBox(QWidget* parent) : TForm(parent)
     Edit1->setFocus(Qt::OtherFocusReason);
 
     OnShow = [this](TForm* sender) { FormShow(sender); };
-    Created();
 }
 
 TSearchBox::~TSearchBox()

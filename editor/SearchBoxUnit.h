@@ -14,7 +14,7 @@ class TSearchBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TSearchBox(QWidget* parent = nullptr);
+    explicit TSearchBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TSearchBox() override;
 
     // ---- Components

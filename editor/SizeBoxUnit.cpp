@@ -9,7 +9,7 @@
 
 TSizeBox* SizeBox = nullptr;
 
-TSizeBox::TSizeBox(QWidget* parent) : TForm(parent)
+TSizeBox::TSizeBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     SizeBox = this;
     setObjectName(QStringLiteral("SizeBox"));

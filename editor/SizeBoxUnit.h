@@ -15,7 +15,7 @@ class TSizeBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TSizeBox(QWidget* parent = nullptr);
+    explicit TSizeBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TSizeBox() override;
 
     TUpDown* UpDown1 = nullptr;

@@ -56,7 +56,7 @@ const TStepRange& StepRange(int kind)
 
 } // namespace
 
-TTextChip::TTextChip(QWidget* parent) : TForm(parent)
+TTextChip::TTextChip(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     TextChip = this;
     setObjectName(QStringLiteral("TextChip"));
@@ -75,7 +75,6 @@ TTextChip::TTextChip(QWidget* parent) : TForm(parent)
 
     OnCreate = [this](TForm* sender) { FormCreate(sender); };
     OnShow = [this](TForm* sender) { FormShow(sender); };
-    Created();
 }
 
 TTextChip::~TTextChip()

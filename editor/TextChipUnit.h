@@ -12,7 +12,7 @@ class TTextChip : public TForm {
     Q_OBJECT
 
 public:
-    explicit TTextChip(QWidget* parent = nullptr);
+    explicit TTextChip(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TTextChip() override;
 
     TEdit* Edit1 = nullptr;

@@ -14,7 +14,7 @@ constexpr int OkWidth = 108;
 
 } // namespace
 
-TFolderBox::TFolderBox(QWidget* parent) : TForm(parent)
+TFolderBox::TFolderBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     FolderBox = this;
     setObjectName(QStringLiteral("FolderBox"));

@@ -13,7 +13,7 @@ class TFolderBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TFolderBox(QWidget* parent = nullptr);
+    explicit TFolderBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TFolderBox() override;
 
     TShellTreeView* ShellTreeView1 = nullptr;

@@ -14,7 +14,7 @@ constexpr int ButtonHeight = 19;
 
 } // namespace
 
-TSearchResultBox::TSearchResultBox(QWidget* parent) : TForm(parent)
+TSearchResultBox::TSearchResultBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     SearchResultBox = this;
     setObjectName(QStringLiteral("SearchResultBox"));

@@ -10,7 +10,7 @@ class TSearchResultBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TSearchResultBox(QWidget* parent = nullptr);
+    explicit TSearchResultBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TSearchResultBox() override;
 
     TBitBtn* BitBtn1 = nullptr;

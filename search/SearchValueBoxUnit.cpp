@@ -32,7 +32,7 @@ void ShowCaption(TSpeedButton* button, const QString& caption)
 
 } // namespace
 
-TSearchValueBox::TSearchValueBox(QWidget* parent) : TForm(parent)
+TSearchValueBox::TSearchValueBox(QWidget* parent, TFormCreation&& creation) : TForm(creation, parent)
 {
     SearchValueBox = this;
     setObjectName(QStringLiteral("SearchValueBox"));

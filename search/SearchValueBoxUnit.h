@@ -22,7 +22,7 @@ class TSearchValueBox : public TForm {
     Q_OBJECT
 
 public:
-    explicit TSearchValueBox(QWidget* parent = nullptr);
+    explicit TSearchValueBox(QWidget* parent = nullptr, TFormCreation&& creation = {});
     ~TSearchValueBox() override;
 
     TEdit* Edit1 = nullptr;

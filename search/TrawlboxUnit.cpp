@@ -57,8 +57,8 @@ QMenu* AddMenu(TTrawlboxForm* form, const char* name, const char* caption, const
 
 } // namespace
 
-TTrawlboxForm::TTrawlboxForm(std::string programFolder, QWidget* parent)
-    : TForm(parent), m_programFolder(std::move(programFolder))
+TTrawlboxForm::TTrawlboxForm(std::string programFolder, QWidget* parent, TFormCreation&& creation)
+    : TForm(creation, parent), m_programFolder(std::move(programFolder))
 {
     TrawlboxForm = this;
     setObjectName(QStringLiteral("TrawlboxForm"));
@@ -80,7 +80,6 @@ TTrawlboxForm::TTrawlboxForm(std::string programFolder, QWidget* parent)
     OnCreate = [this](TForm* sender) { FormCreate(sender); };
     OnShow = [this](TForm* sender) { FormShow(sender); };
     OnClose = [this](TForm* sender) { FormClose(sender); };
-    Created();
 }
 
 TTrawlboxForm::~TTrawlboxForm()

@@ -25,7 +25,8 @@ class TTrawlboxForm : public TForm {
 public:
     // The program's folder (ending in '/') holds the editor's option file that the window reads
     // and the result files it writes; by default the folder of the running program.
-    explicit TTrawlboxForm(std::string programFolder = DefaultProgramFolder(), QWidget* parent = nullptr);
+    explicit TTrawlboxForm(std::string programFolder = DefaultProgramFolder(), QWidget* parent = nullptr,
+                           TFormCreation&& creation = {});
     ~TTrawlboxForm() override;
 
     [[nodiscard]] static std::string DefaultProgramFolder();

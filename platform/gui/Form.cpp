@@ -89,12 +89,29 @@ void CentreInOwnerRect(QWidget* window, TOwnerRect rect)
         new TFrameRecentring(window, rect);
 }
 
-TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
+TFormCreation::~TFormCreation()
 {
+    if (!m_form)
+        return;
+    m_form->m_creation = nullptr;
+    m_form->Created();
+}
+
+TForm::TForm(TFormCreation&& creation, QWidget* parent) : TForm(creation, parent) {}
+
+TForm::TForm(TFormCreation& creation, QWidget* parent) : QWidget(parent, Qt::Window), m_creation(&creation)
+{
+    creation.m_form = this;
     // The system's close key. A window manager gives it to every window; without one a dialog
     // has no close box on screen, and one without a button of its own could not be closed.
     auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
     connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+}
+
+TForm::~TForm()
+{
+    if (m_creation)
+        m_creation->m_form = nullptr;
 }
 
 void TForm::Created()

@@ -33,11 +33,36 @@ struct TOwnerRect {
 // four values are 0.
 void CentreInOwnerRect(QWidget* window, TOwnerRect rect);
 
+class TForm;
+
+// Runs OnCreate once the whole form is made. Every form's constructor takes one as its last
+// parameter, defaulted to a fresh one, and hands it to TForm: made at the caller's side, it
+// ends with the expression that made the form, after the constructors of every part have run,
+// so that no form has to remember to run its OnCreate, nor can run it before its components
+// exist.
+class TFormCreation {
+public:
+    TFormCreation() = default;
+    ~TFormCreation();
+    TFormCreation(const TFormCreation&) = delete;
+    TFormCreation& operator=(const TFormCreation&) = delete;
+
+private:
+    friend class TForm;
+    TForm* m_form = nullptr;
+};
+
 class TForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm(QWidget* parent = nullptr);
+    // A plain form, of no class of its own.
+    explicit TForm(TFormCreation&& creation = {}, QWidget* parent = nullptr);
+    // A form class takes the creation as its own constructor's last parameter and hands it on
+    // here. No constructor takes a parent alone: a form class that hands on only its parent
+    // does not compile.
+    explicit TForm(TFormCreation& creation, QWidget* parent = nullptr);
+    ~TForm() override;
 
     std::function<void(TForm* sender)> OnCreate;
     std::function<void(TForm* sender)> OnShow;
@@ -56,13 +81,15 @@ public:
     void SetColor(const QColor& color);
 
 protected:
-    // Runs OnCreate; a form calls it once its components exist.
-    void Created();
-
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class TFormCreation;
+    void Created();
+
+    // Set until OnCreate runs; a form whose construction fails cuts the link as it goes.
+    TFormCreation* m_creation = nullptr;
     int m_modalResult = mrNone;
     QEventLoop* m_modalLoop = nullptr;
 };

@@ -1,11 +1,18 @@
 #include "Form.h"
 
+#include "Runtime.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -77,17 +84,53 @@ TEST(OwnerRect, IsTheWindowsLeftTopAndItsFarEdges)
 
 class ProbeForm : public TForm {
 public:
-    ProbeForm()
+    explicit ProbeForm(TFormCreation&& creation = {}) : TForm(creation)
     {
         OnCreate = [this](TForm*) { created = true; };
         OnShow = [this](TForm*) { ++shows; };
         OnClose = [this](TForm*) { ++closes; };
-        Created();
     }
     bool created = false;
     int shows = 0;
     int closes = 0;
 };
+
+// A form made from another: OnCreate must wait for the outer part as well.
+class OuterProbeForm : public ProbeForm {
+public:
+    explicit OuterProbeForm(TFormCreation&& creation = {}) : ProbeForm(std::move(creation))
+    {
+        OnCreate = [this](TForm*) { createdWith.push_back(label); };
+        label = "outer";
+    }
+    std::string label = "inner";
+    std::vector<std::string> createdWith;
+};
+
+TEST(Form, CreationRunsOnCreateOnceTheWholeFormIsMade)
+{
+    const OuterProbeForm form;
+    EXPECT_EQ(form.createdWith, std::vector<std::string>{"outer"});
+    const auto made = std::make_unique<OuterProbeForm>();
+    EXPECT_EQ(made->createdWith, std::vector<std::string>{"outer"});
+}
+
+// A form whose constructor fails is gone before its creation ends: nothing may run on it.
+class FailingForm : public TForm {
+public:
+    explicit FailingForm(bool& ran, TFormCreation&& creation = {}) : TForm(creation)
+    {
+        OnCreate = [&ran](TForm*) { ran = true; };
+        throw ERangeError();
+    }
+};
+
+TEST(Form, AFormWhoseConstructionFailsRunsNoOnCreate)
+{
+    bool ran = false;
+    EXPECT_THROW(FailingForm{ran}, ERangeError);
+    EXPECT_FALSE(ran);
+}
 
 TEST(Form, AModalShowReturnsTheResultThatEndedIt)
 {
