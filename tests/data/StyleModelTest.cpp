@@ -41,6 +41,16 @@ protected:
         return style;
     }
 
+    // Slot 1 with three fields, a hint and its offset in use: all that a clearing can drop.
+    static TStyle& FilledStyle()
+    {
+        TStyle& style = StyleWithRows({"a", "b", "c"});
+        style.OffsetAddress = 9;
+        style.UseOffset = 255;
+        style.RowHint[0].Assign("hint");
+        return style;
+    }
+
     static std::vector<std::string> UsedComments(const TStyle& style)
     {
         std::vector<std::string> comments;
@@ -99,20 +109,14 @@ TEST_F(StyleModelTest, NewGroupHoldsOnlyStyleZeroWithOneEmptyField)
 
 TEST_F(StyleModelTest, ClearStyleLeavesOneUsedEmptyField)
 {
-    TStyle& style = StyleWithRows({"a", "b", "c"});
-    style.OffsetAddress = 9;
-    style.UseOffset = 255;
-    style.RowHint[0].Assign("hint");
+    TStyle& style = FilledStyle();
     ClearStyle(style);
     EXPECT_TRUE(IsCleared(style));
 }
 
 TEST_F(StyleModelTest, ClearingTheRowsKeepsTheNameAndTheOffset)
 {
-    TStyle& style = StyleWithRows({"a", "b", "c"});
-    style.OffsetAddress = 9;
-    style.UseOffset = 255;
-    style.RowHint[0].Assign("hint");
+    TStyle& style = FilledStyle();
     ClearStyleRows(style);
     EXPECT_EQ(style.StyleName.Text(), "Rows");
     EXPECT_EQ(style.OffsetAddress, 9);
