@@ -2,18 +2,23 @@
 # Measures Trawlbox's search over two trees of files side by side with cat, ripgrep on one thread
 # and on all, and GNU grep, all reading the same files from the page cache, and prints each one's
 # median time and rate and the ratios. The tools take their turns round by round, so that a change
-# in the machine's load falls on all of them alike.
-# Usage: scripts/bench-search.sh [large tree folder] [small-file tree folder] [pattern] [build folder]
+# in the machine's load falls on all of them alike; each time is the whole run, Trawlbox's with
+# its listing of the tree as the window lists it, as the others' with their own walks.
+# Usage: [ROUNDS=7] scripts/bench-search.sh [large tree folder] [small-file tree folder] [pattern] [build folder]
 # The large tree: 1,600 files of 1 KiB to 8 MiB, about 1.4 GiB in nested folders, a third each of
 # random bytes, text and binary mostly of zeros, the pattern planted in every 16th file. The
 # small-file tree: 100,001 files of 1 to 8 KiB, about 345 MB in 10 folders of 10 subfolders of
-# 1,000 files and one file at the top, the same thirds and plants, its bytes all from a fixed seed.
-# Each tree is generated when its folder has none yet. ripgrep is needed only here:
+# 1,000 files and one file at the top, the same thirds, the pattern planted at a random place in
+# every 16th file, its bytes all from a fixed seed.
+# Each tree is generated when the mark beside it (the folder's name and ".generated") is missing,
+# so that the mark is no file of the tree. ripgrep is needed only here:
 # apt-get install -y ripgrep; the small-file tree is written by python3.
 set -euo pipefail
 
 large_tree=${1:-/tmp/trawlbox-bench-tree}
+large_tree=${large_tree%/}
 small_tree=${2:-/tmp/trawlbox-bench-small-tree}
+small_tree=${small_tree%/}
 pattern=${3:-Trawlbox}
 build=${4:-$(dirname "$0")/../build}
 bench=$build/bin/bench_search_tree
@@ -43,7 +48,7 @@ generate_large_tree() {
                 dd of="$tree/$folder/file$number.bin" bs=1 seek=$((size / 2)) conv=notrunc status=none
         fi
     done
-    touch "$tree/.generated"
+    touch "$tree.generated"
 }
 
 generate_small_tree() {
@@ -79,11 +84,11 @@ for top in range(10):
             number += 1
 write(os.path.join(tree, "one more.bin"), number)
 EOF
-    touch "$tree/.generated"
+    touch "$tree.generated"
 }
 
-[[ -e $large_tree/.generated ]] || generate_large_tree "$large_tree"
-[[ -e $small_tree/.generated ]] || generate_small_tree "$small_tree"
+[[ -e $large_tree.generated ]] || generate_large_tree "$large_tree"
+[[ -e $small_tree.generated ]] || generate_small_tree "$small_tree"
 
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT
