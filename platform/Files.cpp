@@ -53,17 +53,56 @@ TBinaryFile TBinaryFile::OpenExisting(const std::string& path)
     return TBinaryFile(OpenOrThrow(path, O_RDWR), path);
 }
 
-TBinaryFile TBinaryFile::OpenReadOnly(const std::string& path)
+namespace {
+
+// Without a writer a pipe would hold the open, and later each read, for ever.
+constexpr int ReadOnlyFlags = O_RDONLY | O_NONBLOCK;
+
+// What a file opened for reading is, and its size then; only a plain file is read.
+struct stat StatusOrThrow(int descriptor, const std::string& path)
 {
-    // Without a writer a pipe would hold the open, and later each read, for ever.
-    const int descriptor = OpenOrThrow(path, O_RDONLY | O_NONBLOCK);
-    TBinaryFile file(descriptor, path);
     struct stat info {};
     if (::fstat(descriptor, &info) != 0)
         ThrowOsError(errno, path);
+    return info;
+}
+
+} // namespace
+
+TBinaryFile TBinaryFile::OpenReadOnly(const std::string& path, int64_t* sizeAtOpen)
+{
+    TBinaryFile file(OpenOrThrow(path, ReadOnlyFlags), path);
+    const struct stat info = StatusOrThrow(file.m_descriptor, path);
     if (!S_ISREG(info.st_mode))
         ThrowOsError(EINVAL, path);
+    if (sizeAtOpen != nullptr)
+        *sizeAtOpen = info.st_size;
     return file;
+}
+
+std::optional<TBinaryFile> TBinaryFile::OpenReadOnlyIfExists(const std::string& path, int64_t* sizeAtOpen)
+{
+    int descriptor = -1;
+    do
+        descriptor = ::open(path.c_str(), ReadOnlyFlags | O_CLOEXEC);
+    while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0) {
+        // Only a failed open asks whether a file is there at all: one that is gone is passed
+        // over, one that is there but cannot be opened is an error.
+        const int error = errno;
+        if (!FileExists(path))
+            return std::nullopt;
+        ThrowOsError(error, path);
+    }
+    TBinaryFile file(descriptor, path);
+    const struct stat info = StatusOrThrow(descriptor, path);
+    if (S_ISDIR(info.st_mode))
+        return std::nullopt;
+    if (!S_ISREG(info.st_mode))
+        ThrowOsError(EINVAL, path);
+    if (sizeAtOpen != nullptr)
+        *sizeAtOpen = info.st_size;
+    return std::optional<TBinaryFile>(std::move(file));
 }
 
 TBinaryFile TBinaryFile::Create(const std::string& path)

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,14 @@ public:
     // whose write permission bits are all clear counts as read-only and is refused, for root too.
     [[nodiscard]] static TBinaryFile OpenExisting(const std::string& path);
     // An existing plain file for reading only, positioned at its start; read-only files too.
-    // A pipe or a device is refused rather than waited on.
-    [[nodiscard]] static TBinaryFile OpenReadOnly(const std::string& path);
+    // A pipe or a device is refused rather than waited on. The size the file has at the open
+    // goes to sizeAtOpen where one is given.
+    [[nodiscard]] static TBinaryFile OpenReadOnly(const std::string& path, int64_t* sizeAtOpen = nullptr);
+    // As OpenReadOnly where FileExists finds a file; where it finds none (nothing at the path, or
+    // a folder), nothing and no error. The open itself answers, so that a file which is there
+    // costs no test of its own.
+    [[nodiscard]] static std::optional<TBinaryFile> OpenReadOnlyIfExists(const std::string& path,
+                                                                         int64_t* sizeAtOpen = nullptr);
     // Creates the file, or truncates an existing one; refuses a read-only file likewise.
     [[nodiscard]] static TBinaryFile Create(const std::string& path);
     // An existing file for writing at its end; refuses a read-only file likewise.

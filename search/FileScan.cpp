@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -91,16 +92,38 @@ void TFileScanner::Scan(const std::string& path, const uint8_t* pattern, int pat
 {
     if (patternLength <= 0)
         return;
+    int64_t size = 0;
+    TBinaryFile file = TBinaryFile::OpenReadOnly(path, &size);
+    ScanOpened(file, size, pattern, patternLength, onHit);
+}
+
+void TFileScanner::ScanIfExists(const std::string& path, const uint8_t* pattern, int patternLength,
+                                const THitHandler& onHit)
+{
+    if (patternLength <= 0)
+        return;
+    int64_t size = 0;
+    if (std::optional<TBinaryFile> file = TBinaryFile::OpenReadOnlyIfExists(path, &size))
+        ScanOpened(*file, size, pattern, patternLength, onHit);
+}
+
+void TFileScanner::ScanOpened(TBinaryFile& file, int64_t sizeAtOpen, const uint8_t* pattern, int patternLength,
+                              const THitHandler& onHit)
+{
     const auto length = static_cast<size_t>(patternLength);
     if (m_buffer.size() < length - 1 + m_blockSize)
         m_buffer.resize(length - 1 + m_blockSize);
     uint8_t* buffer = m_buffer.data();
 
-    TBinaryFile file = TBinaryFile::OpenReadOnly(path);
+    // Stopping at the size spares the read that would only find the end: a small file costs one
+    // read.
+    uint64_t left = sizeAtOpen > 0 ? static_cast<uint64_t>(sizeAtOpen) : UINT64_MAX;
     size_t held = 0;  // bytes in the buffer, those carried over from the previous block first
     int64_t base = 0; // the file offset of the buffer's first byte
     for (;;) {
-        const size_t got = file.Read(buffer + held, m_blockSize);
+        const size_t asked = static_cast<size_t>(std::min<uint64_t>(m_blockSize, left));
+        const size_t got = file.Read(buffer + held, asked);
+        left -= got;
         held += got;
         if (held >= length) {
             // A hit may start at any position whose pattern-long run of bytes has fully arrived;
@@ -112,7 +135,7 @@ void TFileScanner::Scan(const std::string& path, const uint8_t* pattern, int pat
             held = length - 1;
             base += static_cast<int64_t>(count);
         }
-        if (got < m_blockSize)
+        if (got < asked || left == 0)
             return;
     }
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class TBinaryFile;
+
 // Receives the offset of a hit; returning false ends the scan of the file.
 using THitHandler = std::function<bool(int64_t offset)>;
 
@@ -23,11 +25,18 @@ public:
 
     // Calls onHit with the offset of every place where the pattern's bytes stand in the file,
     // overlapping places included, in increasing order, until onHit returns false. A pattern of
-    // length 0 finds nothing. The file is opened for reading only; a file that cannot be opened or
-    // read raises EInOutError.
+    // length 0 finds nothing. The file is opened for reading only and read up to the size it has
+    // at the open, so bytes that arrive meanwhile are not scanned; a file that has a size of 0
+    // then, as the kernel's own files report whatever they hold, is read to its end. A file that
+    // cannot be opened or read raises EInOutError.
     void Scan(const std::string& path, const uint8_t* pattern, int patternLength, const THitHandler& onHit);
+    // As Scan where FileExists finds a file; where it finds none, nothing.
+    void ScanIfExists(const std::string& path, const uint8_t* pattern, int patternLength, const THitHandler& onHit);
 
 private:
+    void ScanOpened(TBinaryFile& file, int64_t sizeAtOpen, const uint8_t* pattern, int patternLength,
+                    const THitHandler& onHit);
+
     size_t m_blockSize;
     // The bytes of the previous block that a hit may still start in, followed by the block read.
     std::vector<uint8_t> m_buffer;

@@ -9,7 +9,20 @@ void TSearchResultFile::SearchFile(const std::string& path, const uint8_t* patte
     if (LimitReached())
         return;
     int32_t fileHits = 0;
-    m_scanner.Scan(path, pattern, patternLength, [&](int64_t offset) {
+    m_scanner.Scan(path, pattern, patternLength, HitLineWriter(path, fileHits));
+}
+
+void TSearchResultFile::SearchFileIfExists(const std::string& path, const uint8_t* pattern, int patternLength)
+{
+    if (LimitReached())
+        return;
+    int32_t fileHits = 0;
+    m_scanner.ScanIfExists(path, pattern, patternLength, HitLineWriter(path, fileHits));
+}
+
+THitHandler TSearchResultFile::HitLineWriter(const std::string& path, int32_t& fileHits)
+{
+    return [this, &path, &fileHits](int64_t offset) {
         if (fileHits == 0) {
             m_writer.WriteLine(path);
         } else if (m_hits >= MaxHits) {
@@ -20,7 +33,7 @@ void TSearchResultFile::SearchFile(const std::string& path, const uint8_t* patte
         ++fileHits;
         ++m_hits;
         return true;
-    });
+    };
 }
 
 void TSearchResultFile::Close()

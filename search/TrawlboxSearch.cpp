@@ -62,9 +62,9 @@ void TTrawlboxForm::SearchTickedFiles(TSearchResultFile& result, const uint8_t* 
         QCoreApplication::processEvents();
         if (m_closed)
             return;
-        if (!CheckListBox1->Checked(i) || !FileExists(CheckListBox1->Item(i)))
+        if (!CheckListBox1->Checked(i))
             continue;
-        result.SearchFile(CheckListBox1->Item(i), pattern, patternLength);
+        result.SearchFileIfExists(CheckListBox1->Item(i), pattern, patternLength);
         if (result.LimitReached()) {
             ShowMessage(TooManyHits);
             return;

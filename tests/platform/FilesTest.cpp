@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +96,61 @@ TEST_F(FilesTest, ReadOnlyFileIsRefusedForWritingButReadable)
     EXPECT_EQ(std::string(bytes, sizeof bytes), "0123456789");
     EXPECT_THROW(file.WriteExact("x", 1), EInOutError);
     EXPECT_THROW((void)TBinaryFile::OpenReadOnly(PathOf("missing")), EInOutError);
+}
+
+TEST_F(FilesTest, OpenReadOnlyIfExistsFindsWhatFileExistsFindsAndTakesTheSize)
+{
+    struct TCase {
+        const char* name;
+        std::string path;
+        int64_t size; // -1: nothing to open
+    };
+    std::filesystem::create_directory(PathOf("folder.d"));
+    const std::string file = Write("file", "0123456789");
+    std::filesystem::create_symlink(file, PathOf("link"));
+    std::filesystem::create_symlink(PathOf("gone"), PathOf("broken"));
+    std::filesystem::create_symlink(PathOf("loop"), PathOf("loop"));
+    const TCase cases[] = {
+        {"a file", file, 10},
+        {"an empty file", Write("empty", ""), 0},
+        {"a link to a file", PathOf("link"), 10},
+        {"a folder", PathOf("folder.d"), -1},
+        {"nothing", PathOf("missing"), -1},
+        {"below a folder that is gone", PathOf("gone/file"), -1},
+        {"below a file", file + "/file", -1},
+        {"a broken link", PathOf("broken"), -1},
+        {"a link to itself", PathOf("loop"), -1},
+        {"the empty path", "", -1},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        int64_t size = -1;
+        const std::optional<TBinaryFile> opened = TBinaryFile::OpenReadOnlyIfExists(c.path, &size);
+        EXPECT_EQ(opened.has_value(), FileExists(c.path));
+        EXPECT_EQ(size, c.size);
+    }
+}
+
+TEST_F(FilesTest, OpenReadOnlyIfExistsRefusesWhatIsThereButNoPlainFile)
+{
+    const std::string pipe = PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // A socket is there for FileExists, yet cannot be opened at all, not even by root.
+    const std::string socket = PathOf("socket");
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socket.size(), sizeof address.sun_path);
+    socket.copy(address.sun_path, socket.size());
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(descriptor, 0);
+    ASSERT_EQ(::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(descriptor);
+
+    for (const std::string& path : {pipe, socket}) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(FileExists(path));
+        EXPECT_THROW((void)TBinaryFile::OpenReadOnlyIfExists(path), EInOutError);
+    }
 }
 
 TEST_F(FilesTest, ShortTransfersAreInOutErrors)

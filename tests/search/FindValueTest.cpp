@@ -53,6 +53,27 @@ TEST_F(FindValueTest, TheFirstResultIsKeptAndOpenedWithEveryOverlappingHit)
     EXPECT_FALSE(form->CheckListBox1->testAttribute(Qt::WA_SetCursor));
 }
 
+TEST_F(FindValueTest, TickedNamesThatNoLongerNameAFileArePassedOverSilently)
+{
+    const std::string a = WriteTree("a.bin", "xAA");
+    WriteTree("folder/inner.bin", "AA");
+    const std::string gone = WriteTree("gone/file.bin", "AA");
+    std::filesystem::remove_all(Tree() + "gone");
+    std::filesystem::create_symlink(Tree() + "missing.bin", Tree() + "broken.bin");
+    const std::string b = WriteTree("b.bin", "AAx");
+    List({{a, true},
+          {Tree() + "folder", true},
+          {gone, true},
+          {a + "/below", true},
+          {Tree() + "broken.bin", true},
+          {b, true}});
+    Find(QStringLiteral("AA"), QStringLiteral("Chat"));
+
+    EXPECT_EQ(ReadFile(form->ResultFileName), a + "\r\n  000001\r\n" + b + "\r\n  000000\r\n");
+    EXPECT_TRUE(recorder.Messages.empty());
+    EXPECT_TRUE(recorder.Errors.empty());
+}
+
 struct FoundCase {
     const char* name;
     const char* kept;       // the kept result before the search, "A" standing for the file's path

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,31 @@ TEST_F(FileScanTest, StopsWhenTheHandlerSaysSo)
         return offsets.size() < 2;
     });
     EXPECT_EQ(offsets, (std::vector<int64_t>{0, 1}));
+}
+
+TEST_F(FileScanTest, ReadsAFileUpToTheSizeItHadWhenOpened)
+{
+    for (const size_t blockSize : BlockSizes) {
+        SCOPED_TRACE("block " + std::to_string(blockSize));
+        const std::string path = Write("growing", "a.........a");
+        TFileScanner scanner(blockSize);
+        std::vector<int64_t> offsets;
+        // The first hit comes before the file's last block is read: the bytes that arrive then
+        // are not the file that was opened.
+        scanner.Scan(path, reinterpret_cast<const uint8_t*>("a"), 1, [&](int64_t offset) {
+            if (offsets.empty())
+                std::ofstream(path, std::ios::binary | std::ios::app) << "aaaa";
+            offsets.push_back(offset);
+            return true;
+        });
+        EXPECT_EQ(offsets, (std::vector<int64_t>{0, 10}));
+    }
+}
+
+TEST_F(FileScanTest, AFileOfTheKernelThatReportsNoSizeIsReadToItsEnd)
+{
+    TFileScanner scanner;
+    EXPECT_EQ(Scan(scanner, "/proc/self/status", "Name:"), std::vector<int64_t>{0});
 }
 
 TEST_F(FileScanTest, ReadsAReadOnlyFile)
