@@ -38,6 +38,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The limit is SetMaxLength's, in bytes: QLineEdit's counts characters beside it.
+    using QLineEdit::maxLength;
+    using QLineEdit::setMaxLength;
+
     // Passes the key through OnKeyPress; false when it is dropped.
     bool PassKey(QChar& key);
     // Makes the edit with what it puts in the box passing OnKeyPress character by character.
