@@ -8,27 +8,6 @@
 #include "Runtime.h"
 #include "SizeBoxUnit.h"
 
-void TMainForm::BindFieldCommands()
-{
-    const auto bind = [this](TMenuItem* item, void (TMainForm::*handler)(TMenuItem*)) {
-        item->OnClick = [this, handler](TMenuItem* sender) { (this->*handler)(sender); };
-    };
-    bind(pmAddition, &TMainForm::pmAdditionClick);
-    bind(pmDelete, &TMainForm::pmDeleteClick);
-    bind(pmClear, &TMainForm::pmClearClick);
-    bind(pmNewName, &TMainForm::pmNewNameClick);
-    bind(pmJumpOffset1, &TMainForm::pmJumpOffsetClick);
-    bind(pmSetOffset, &TMainForm::pmSetOffsetClick);
-    bind(pmOffsetAddress, &TMainForm::pmOffsetAddressClick);
-    bind(pmLock, &TMainForm::pmLockClick);
-    bind(pmComment, &TMainForm::pmCommentClick);
-    bind(pmHint, &TMainForm::pmHintClick);
-    for (TMenuItem* kindItem : {pmNone1, pmBinary1, pmHex1, pmByte1, pmShortInt1, pmWord1, pmSmallint1, pmLongWord1,
-                                pmLongInt1, pmInt641, pmChar1, pmSpace1})
-        bind(kindItem, &TMainForm::pmNone1Click);
-    aStyleGrid->OnDblClick = [this](TStringGrid* sender) { StyleGridDblClick(sender); };
-}
-
 int TMainForm::SelectedField() const
 {
     const int field = StyleGrid(ActivePane)->Row() - 1;

@@ -1,23 +1,8 @@
-// The commands that move a pane's cursor: the jumps of the Jump menu, and the binding of the
-// Search and Jump menus to their handlers.
+// The commands that move a pane's cursor: the jumps of the Jump menu.
 #include "MainUnit.h"
 
 #include "AddressBoxUnit.h"
 #include "DataUnit.h"
-
-void TMainForm::BindNavigationCommands()
-{
-    mSearch1->OnClick = [this](TMenuItem* sender) { mSearch1Click(sender); };
-    mFrontSearch->OnClick = [this](TMenuItem* sender) { mFrontSearchClick(sender); };
-    mNextSearch->OnClick = [this](TMenuItem* sender) { mNextSearchClick(sender); };
-    mFrontCompared->OnClick = [this](TMenuItem* sender) { mFrontComparedClick(sender); };
-    mNextCompared->OnClick = [this](TMenuItem* sender) { mNextComparedClick(sender); };
-    mMoveToEnd->OnClick = [this](TMenuItem* sender) { mMoveToEndClick(sender); };
-    mMoveToUser->OnClick = [this](TMenuItem* sender) { mMoveToUserClick(sender); };
-    mMoveToFront->OnClick = [this](TMenuItem* sender) { mMoveToFrontClick(sender); };
-    mMoveToNext->OnClick = [this](TMenuItem* sender) { mMoveToNextClick(sender); };
-    mSameAddress->OnClick = [this](TMenuItem* sender) { mSameAddressClick(sender); };
-}
 
 bool TMainForm::ShowCursor(int pane)
 {

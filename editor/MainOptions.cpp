@@ -52,20 +52,6 @@ void ApplyFont(TStringGrid* grid, const TDataFont& font)
     grid->SetGridFont(FontFromSpec(font.Name, font.Size, font.Style), ColorFromValue(font.Color));
 }
 
-void TMainForm::BindOptionReportAndToolCommands()
-{
-    for (TMenuItem* item : {mDumpColor, mDumpFont, mStyleColor, mStyleFont, mBackColor})
-        item->OnClick = [this](TMenuItem* sender) { mOptionClick(sender); };
-    for (TMenuItem* item : {mShowDump, mShowStyle})
-        item->OnClick = [this](TMenuItem* sender) { mShowOptionClick(sender); };
-    mShowHint->OnClick = [this](TMenuItem* sender) { mShowHintClick(sender); };
-    mStyleDelete->OnClick = [this](TMenuItem* sender) { mStyleDeleteClick(sender); };
-    mSaveTextFile->OnClick = [this](TMenuItem* sender) { mSaveTextFileClick(sender); };
-    mTrawlbox->OnClick = [this](TMenuItem* sender) { mTrawlboxClick(sender); };
-    mDocument->OnClick = [this](TMenuItem* sender) { mDocumentClick(sender); };
-    mAbout->OnClick = [this](TMenuItem* sender) { mAboutClick(sender); };
-}
-
 void TMainForm::mOptionClick(QObject* sender)
 {
     if (sender == mDumpColor)

@@ -32,15 +32,6 @@ int64_t NewStyleNumber(const std::string& lastName, int slot)
 
 } // namespace
 
-void TMainForm::BindStyleCommands()
-{
-    mStyleGroupRead->OnClick = [this](TMenuItem* sender) { mStyleGroupReadClick(sender); };
-    mStyleGroupSave->OnClick = [this](TMenuItem* sender) { mStyleGroupSaveClick(sender); };
-    mStyleGroupNew->OnClick = [this](TMenuItem* sender) { mStyleGroupNewClick(sender); };
-    mStyleAdd->OnClick = [this](TMenuItem* sender) { mStyleAddClick(sender); };
-    mDummyMenu->OnClick = [this](TMenuItem* sender) { StyleMenuClick(sender); };
-}
-
 void TMainForm::RebuildStyleMenu()
 {
     const QList<QAction*> items = mStyle->actions();

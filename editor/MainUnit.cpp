@@ -5,11 +5,8 @@
 #include "DataUnit.h"
 #include "FileDrop.h"
 #include "GridOptions.h"
+#include "MenuTable.h"
 #include "Runtime.h"
-
-#include <QKeySequence>
-
-#include <iterator>
 
 TMainForm* MainForm = nullptr;
 
@@ -19,21 +16,6 @@ namespace {
 constexpr int ClientHeight = 436;
 constexpr int PaneBHeight = 129;
 constexpr int SplitterWidth = 2;
-
-struct TItemSpec {
-    TMenuItem* TMainForm::*item;
-    const char* name;
-    const char* caption;
-    int shortcut = 0; // a QKeyCombination's combined value; 0 for none
-    int tag = 0;
-    bool checked = false;
-};
-
-struct TMenuSpec {
-    QMenu* TMainForm::*menu;
-    const char* name;
-    const char* caption;
-};
 
 constexpr int Key(Qt::Key key)
 {
@@ -47,142 +29,120 @@ constexpr int CtrlKey(Qt::Key key)
 
 using M = TMainForm;
 
-const TItemSpec FileItems[] = {
-    {&M::mOpen, "mOpen", "Open(&O)..."},
-    {&M::mSave, "mSave", "Save(&S)"},
-    {&M::mSaveAs, "mSaveAs", "Save As(&A)..."},
-    {&M::mSaveTextFile, "mSaveTextFile", "Analysis is Text file(&T)..."},
+const TMenuRow<M> FileItems[] = {
+    {&M::mOpen, "mOpen", "Open(&O)...", &M::mOpenClick},
+    {&M::mSave, "mSave", "Save(&S)", &M::mSaveClick},
+    {&M::mSaveAs, "mSaveAs", "Save As(&A)...", &M::mSaveAsClick},
+    {&M::mSaveTextFile, "mSaveTextFile", "Analysis is Text file(&T)...", &M::mSaveTextFileClick},
     {&M::mBar01, "mBar01", "-"},
-    {&M::mDoubleWindow, "mDoubleWindow", "Auxiliary Window(&W)"},
-    {&M::mChangeWindow, "mChangeWindow", "Change of Window(&W)", CtrlKey(Qt::Key_W)},
+    {&M::mDoubleWindow, "mDoubleWindow", "Auxiliary Window(&W)", &M::mDoubleWindowClick},
+    {&M::mChangeWindow, "mChangeWindow", "Change of Window(&W)", &M::mChangeWindowClick, CtrlKey(Qt::Key_W)},
     {&M::mBar0, "mBar0", "-"},
-    {&M::mExit, "mExit", "Exit(&E)"},
+    {&M::mExit, "mExit", "Exit(&E)", &M::mExitClick},
 };
 
-const TItemSpec StyleItems[] = {
-    {&M::mStyleGroupRead, "mStyleGroupRead", "Load from Style group file(&O)..."},
-    {&M::mStyleGroupSave, "mStyleGroupSave", "Save to Style group fils(&S)..."},
-    {&M::mStyleGroupNew, "mStyleGroupNew", "Style group is New(&N)"},
+const TMenuRow<M> StyleItems[] = {
+    {&M::mStyleGroupRead, "mStyleGroupRead", "Load from Style group file(&O)...", &M::mStyleGroupReadClick},
+    {&M::mStyleGroupSave, "mStyleGroupSave", "Save to Style group fils(&S)...", &M::mStyleGroupSaveClick},
+    {&M::mStyleGroupNew, "mStyleGroupNew", "Style group is New(&N)", &M::mStyleGroupNewClick},
     {&M::mBar1, "mBar1", "-"},
-    {&M::mStyleAdd, "mStyleAdd", "Style is Addition(&A)"},
-    {&M::mStyleDelete, "mStyleDelete", "Style is Copy and Delete(&D)"},
+    {&M::mStyleAdd, "mStyleAdd", "Style is Addition(&A)", &M::mStyleAddClick},
+    {&M::mStyleDelete, "mStyleDelete", "Style is Copy and Delete(&D)", &M::mStyleDeleteClick},
     {&M::mBar11, "mBar11", "-"},
-    {&M::mDummyMenu, "mDummyMenu", "Style 1"},
+    {&M::mDummyMenu, "mDummyMenu", "Style 1", &M::StyleMenuClick},
 };
 
-const TItemSpec SearchItems[] = {
-    {&M::mSearch1, "mSearch1", "Search(&S)..."},
-    {&M::mFrontSearch, "mFrontSearch", "Front is Search(&R)"},
-    {&M::mNextSearch, "mNextSearch", "Next is Search(&E)", Key(Qt::Key_F4)},
+const TMenuRow<M> SearchItems[] = {
+    {&M::mSearch1, "mSearch1", "Search(&S)...", &M::mSearch1Click},
+    {&M::mFrontSearch, "mFrontSearch", "Front is Search(&R)", &M::mFrontSearchClick},
+    {&M::mNextSearch, "mNextSearch", "Next is Search(&E)", &M::mNextSearchClick, Key(Qt::Key_F4)},
     {&M::mBar2, "mBar2", "-"},
-    {&M::mFrontCompared, "mFrontCompared", "Front is Compared(&C)"},
-    {&M::mNextCompared, "mNextCompared", "Next is Compared(&X)", Key(Qt::Key_F5)},
+    {&M::mFrontCompared, "mFrontCompared", "Front is Compared(&C)", &M::mFrontComparedClick},
+    {&M::mNextCompared, "mNextCompared", "Next is Compared(&X)", &M::mNextComparedClick, Key(Qt::Key_F5)},
 };
 
-const TItemSpec JumpItems[] = {
-    {&M::mMoveToZero, "mMoveToZero", "Moves to Address Zero(&Z)", Key(Qt::Key_F1)},
-    {&M::mMoveToEnd, "mMoveToEnd", "Moves to Address End(&E)"},
-    {&M::mMoveToUser, "mMoveToUser", "Moves to User set(&U)"},
+const TMenuRow<M> JumpItems[] = {
+    {&M::mMoveToZero, "mMoveToZero", "Moves to Address Zero(&Z)", &M::mMoveToTopClick, Key(Qt::Key_F1)},
+    {&M::mMoveToEnd, "mMoveToEnd", "Moves to Address End(&E)", &M::mMoveToEndClick},
+    {&M::mMoveToUser, "mMoveToUser", "Moves to User set(&U)", &M::mMoveToUserClick},
     {&M::mBar21, "mBar21", "-"},
-    {&M::mMoveToFront, "mMoveToFront", "Front-jumps in Style(F)", Key(Qt::Key_F2)},
-    {&M::mMoveToNext, "mMoveToNext", "Next-jumps in Style(&N)", Key(Qt::Key_F3)},
+    {&M::mMoveToFront, "mMoveToFront", "Front-jumps in Style(F)", &M::mMoveToFrontClick, Key(Qt::Key_F2)},
+    {&M::mMoveToNext, "mMoveToNext", "Next-jumps in Style(&N)", &M::mMoveToNextClick, Key(Qt::Key_F3)},
     {&M::mBar32, "mBar32", "-"},
-    {&M::mSameAddress, "mSameAddress", "Position is Arranged(&A)", Key(Qt::Key_F10)},
+    {&M::mSameAddress, "mSameAddress", "Position is Arranged(&A)", &M::mSameAddressClick, Key(Qt::Key_F10)},
 };
 
-const TItemSpec ToolsItems[] = {
-    {&M::mTrawlbox, "mTrawlbox", "Trawlbox(&M)"},
+const TMenuRow<M> ToolsItems[] = {
+    {&M::mTrawlbox, "mTrawlbox", "Trawlbox(&M)", &M::mTrawlboxClick},
     {&M::mBar31, "mBar31", "-"},
-    {&M::mDocument, "mDocument", "Document(&D)"},
-    {&M::mAbout, "mAbout", "About(&A)..."},
+    {&M::mDocument, "mDocument", "Document(&D)", &M::mDocumentClick},
+    {&M::mAbout, "mAbout", "About(&A)...", &M::mAboutClick},
 };
 
-const TItemSpec OptionItems[] = {
-    {&M::mDumpColor, "mDumpColor", "Dump Color(&C)..."},
-    {&M::mDumpFont, "mDumpFont", "Dump Font(&F)..."},
-    {&M::mStyleColor, "mStyleColor", "Style Color(&S)..."},
-    {&M::mStyleFont, "mStyleFont", "Style Font(&T)..."},
-    {&M::mBackColor, "mBackColor", "Background Color(&B)..."},
+const TMenuRow<M> OptionItems[] = {
+    {&M::mDumpColor, "mDumpColor", "Dump Color(&C)...", &M::mOptionClick},
+    {&M::mDumpFont, "mDumpFont", "Dump Font(&F)...", &M::mOptionClick},
+    {&M::mStyleColor, "mStyleColor", "Style Color(&S)...", &M::mOptionClick},
+    {&M::mStyleFont, "mStyleFont", "Style Font(&T)...", &M::mOptionClick},
+    {&M::mBackColor, "mBackColor", "Background Color(&B)...", &M::mOptionClick},
     {&M::mBar3, "mBar3", "-"},
-    {&M::mShowDump, "mShowDump", "Show Dump(&M)", 0, 0, true},
-    {&M::mShowStyle, "mShowStyle", "Show Style(&L)", 0, 0, true},
-    {&M::mShowHint, "mShowHint", "Show Hint(&H)", 0, 0, true},
+    {&M::mShowDump, "mShowDump", "Show Dump(&M)", &M::mShowOptionClick, 0, 0, true},
+    {&M::mShowStyle, "mShowStyle", "Show Style(&L)", &M::mShowOptionClick, 0, 0, true},
+    {&M::mShowHint, "mShowHint", "Show Hint(&H)", &M::mShowHintClick, 0, 0, true},
 };
 
 // The dump popup's items carry the kind they choose.
-const TItemSpec DumpKindItems[] = {
-    {&M::pmBinary, "pmBinary", "Binary(1byte)", 0, vkBinary},
-    {&M::pmHex, "pmHex", "Hex(1byte)", 0, vkHex, true},
-    {&M::pmByte, "pmByte", "Byte(1byte)", 0, vkByte},
-    {&M::pmShortInt, "pmShortInt", "ShortInt(1byte)", 0, vkShortInt},
-    {&M::pmWord, "pmWord", "Word(2bytes)", 0, vkWord},
-    {&M::pmSmallInt, "pmSmallInt", "SmallInt(2bytes)", 0, vkSmallInt},
-    {&M::pmLongWord, "pmLongWord", "LongWord(4byte)", 0, vkLongWord},
-    {&M::pmLongInt, "pmLongInt", "LongInt(4bytes)", 0, vkLongInt},
-    {&M::pmInt64, "pmInt64", "Int64(8bytes)", 0, vkInt64},
-    {&M::pmChar, "pmChar", "Char(1byte)", 0, vkChar1},
-    {&M::pmChar2, "pmChar2", "Char(2Bytes)", 0, vkChar2},
+const TMenuRow<M> DumpKindItems[] = {
+    {&M::pmBinary, "pmBinary", "Binary(1byte)", &M::pmKindClick, 0, vkBinary},
+    {&M::pmHex, "pmHex", "Hex(1byte)", &M::pmKindClick, 0, vkHex, true},
+    {&M::pmByte, "pmByte", "Byte(1byte)", &M::pmKindClick, 0, vkByte},
+    {&M::pmShortInt, "pmShortInt", "ShortInt(1byte)", &M::pmKindClick, 0, vkShortInt},
+    {&M::pmWord, "pmWord", "Word(2bytes)", &M::pmKindClick, 0, vkWord},
+    {&M::pmSmallInt, "pmSmallInt", "SmallInt(2bytes)", &M::pmKindClick, 0, vkSmallInt},
+    {&M::pmLongWord, "pmLongWord", "LongWord(4byte)", &M::pmKindClick, 0, vkLongWord},
+    {&M::pmLongInt, "pmLongInt", "LongInt(4bytes)", &M::pmKindClick, 0, vkLongInt},
+    {&M::pmInt64, "pmInt64", "Int64(8bytes)", &M::pmKindClick, 0, vkInt64},
+    {&M::pmChar, "pmChar", "Char(1byte)", &M::pmKindClick, 0, vkChar1},
+    {&M::pmChar2, "pmChar2", "Char(2Bytes)", &M::pmKindClick, 0, vkChar2},
 };
 constexpr int DumpKindGroup = 1;
 
-const TItemSpec EditItems[] = {
-    {&M::pmAddition, "pmAddition", "Addition", CtrlKey(Qt::Key_A)},
-    {&M::pmDelete, "pmDelete", "Delete", CtrlKey(Qt::Key_D)},
-    {&M::pmClear, "pmClear", "Clear"},
+const TMenuRow<M> EditItems[] = {
+    {&M::pmAddition, "pmAddition", "Addition", &M::pmAdditionClick, CtrlKey(Qt::Key_A)},
+    {&M::pmDelete, "pmDelete", "Delete", &M::pmDeleteClick, CtrlKey(Qt::Key_D)},
+    {&M::pmClear, "pmClear", "Clear", &M::pmClearClick},
 };
 
-const TItemSpec NameItems[] = {
-    {&M::pmNewName, "pmNewName", "NewName1"},
+const TMenuRow<M> NameItems[] = {
+    {&M::pmNewName, "pmNewName", "NewName1", &M::pmNewNameClick},
 };
 
-const TItemSpec OffsetItems[] = {
-    {&M::pmJump0address, "pmJump0address", "Jump 0 point", Key(Qt::Key_F1)},
-    {&M::pmJumpOffset1, "pmJumpOffset1", "Jump Offset"},
-    {&M::pmSetOffset, "pmSetOffset", "Set Offset"},
-    {&M::pmOffsetAddress, "pmOffsetAddress", "000000"},
+const TMenuRow<M> OffsetItems[] = {
+    {&M::pmJump0address, "pmJump0address", "Jump 0 point", &M::mMoveToTopClick, Key(Qt::Key_F1)},
+    {&M::pmJumpOffset1, "pmJumpOffset1", "Jump Offset", &M::pmJumpOffsetClick},
+    {&M::pmSetOffset, "pmSetOffset", "Set Offset", &M::pmSetOffsetClick},
+    {&M::pmOffsetAddress, "pmOffsetAddress", "000000", &M::pmOffsetAddressClick},
 };
 
-const TItemSpec StylePopupItems[] = {
-    {&M::pmLock, "pmLock", "Lock"},
+const TMenuRow<M> StylePopupItems[] = {
+    {&M::pmLock, "pmLock", "Lock", &M::pmLockClick},
     {&M::pmBar1, "pmBar1", "-"},
-    {&M::pmComment, "pmComment", "Comment", CtrlKey(Qt::Key_C)},
-    {&M::pmHint, "pmHint", "Hint", CtrlKey(Qt::Key_H)},
+    {&M::pmComment, "pmComment", "Comment", &M::pmCommentClick, CtrlKey(Qt::Key_C)},
+    {&M::pmHint, "pmHint", "Hint", &M::pmHintClick, CtrlKey(Qt::Key_H)},
     {&M::pmBar2, "pmBar2", "-"},
-    {&M::pmNone1, "pmNone1", "None", 0, vkNone},
-    {&M::pmBinary1, "pmBinary1", "Binary", 0, vkBinary},
-    {&M::pmHex1, "pmHex1", "Hex", 0, vkHex},
-    {&M::pmByte1, "pmByte1", "Byte", 0, vkByte},
-    {&M::pmShortInt1, "pmShortInt1", "ShortInt", 0, vkShortInt},
-    {&M::pmWord1, "pmWord1", "Word", 0, vkWord},
-    {&M::pmSmallint1, "pmSmallint1", "Smallint", 0, vkSmallInt},
-    {&M::pmLongWord1, "pmLongWord1", "LongWord", 0, vkLongWord},
-    {&M::pmLongInt1, "pmLongInt1", "LongInt", 0, vkLongInt},
-    {&M::pmInt641, "pmInt641", "Int64", 0, vkInt64},
-    {&M::pmChar1, "pmChar1", "Char", 0, vkChars},
-    {&M::pmSpace1, "pmSpace1", "Space", 0, vkSpace},
+    {&M::pmNone1, "pmNone1", "None", &M::pmNone1Click, 0, vkNone},
+    {&M::pmBinary1, "pmBinary1", "Binary", &M::pmNone1Click, 0, vkBinary},
+    {&M::pmHex1, "pmHex1", "Hex", &M::pmNone1Click, 0, vkHex},
+    {&M::pmByte1, "pmByte1", "Byte", &M::pmNone1Click, 0, vkByte},
+    {&M::pmShortInt1, "pmShortInt1", "ShortInt", &M::pmNone1Click, 0, vkShortInt},
+    {&M::pmWord1, "pmWord1", "Word", &M::pmNone1Click, 0, vkWord},
+    {&M::pmSmallint1, "pmSmallint1", "Smallint", &M::pmNone1Click, 0, vkSmallInt},
+    {&M::pmLongWord1, "pmLongWord1", "LongWord", &M::pmNone1Click, 0, vkLongWord},
+    {&M::pmLongInt1, "pmLongInt1", "LongInt", &M::pmNone1Click, 0, vkLongInt},
+    {&M::pmInt641, "pmInt641", "Int64", &M::pmNone1Click, 0, vkInt64},
+    {&M::pmChar1, "pmChar1", "Char", &M::pmNone1Click, 0, vkChars},
+    {&M::pmSpace1, "pmSpace1", "Space", &M::pmNone1Click, 0, vkSpace},
 };
-
-template <size_t N>
-void AddItems(TMainForm* form, QMenu* menu, const TItemSpec (&items)[N])
-{
-    for (const TItemSpec& spec : items) {
-        TMenuItem* item = AddMenuItem(menu, spec.name, QString::fromUtf8(spec.caption));
-        if (spec.shortcut != 0)
-            item->setShortcut(QKeySequence(QKeyCombination::fromCombined(spec.shortcut)));
-        item->SetTag(spec.tag);
-        item->SetChecked(spec.checked);
-        form->*spec.item = item;
-    }
-}
-
-QMenu* AddMenu(TMainForm* form, QMenuBar* bar, const TMenuSpec& spec)
-{
-    auto* menu = new QMenu(QString::fromUtf8(spec.caption), bar);
-    menu->setObjectName(QString::fromLatin1(spec.name));
-    bar->addMenu(menu);
-    form->*spec.menu = menu;
-    return menu;
-}
 
 TStringGrid* MakeGrid(TPanel* panel, const char* name, TPopupMenu* popup)
 {
@@ -228,10 +188,6 @@ TMainForm::TMainForm(QWidget* parent, TFormCreation&& creation) : TForm(creation
     BuildPanes();
     BuildMainMenu();
     BindGridEvents();
-    BindFieldCommands();
-    BindOptionReportAndToolCommands();
-    BindNavigationCommands();
-    BindStyleCommands();
     resize(BothPanelsWidth, ClientHeight + MainMenu1->sizeHint().height());
 
     setTabOrder(aDumpGrid, aStyleGrid);
@@ -280,23 +236,22 @@ void TMainForm::BuildPopupMenus()
     PopupMenu1 = new TPopupMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->SetTag(vkHex);
-    AddItems(this, PopupMenu1, DumpKindItems);
-    for (const TItemSpec& spec : DumpKindItems) {
+    AddMenuRows(this, PopupMenu1, DumpKindItems);
+    for (const TMenuRow<M>& spec : DumpKindItems) {
         TMenuItem* item = this->*spec.item;
         item->SetGroupIndex(DumpKindGroup);
         item->SetRadioItem(true);
-        item->OnClick = [this](TMenuItem* sender) { pmKindClick(sender); };
     }
 
     PopupMenu2 = new TPopupMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     pmEdit = AddSubMenu(PopupMenu2, "pmEdit", QStringLiteral("Edit"));
-    AddItems(this, pmEdit, EditItems);
+    AddMenuRows(this, pmEdit, EditItems);
     pmName = AddSubMenu(PopupMenu2, "pmName", QStringLiteral("Name"));
-    AddItems(this, pmName, NameItems);
+    AddMenuRows(this, pmName, NameItems);
     pmOffset = AddSubMenu(PopupMenu2, "pmOffset", QStringLiteral("Offset"));
-    AddItems(this, pmOffset, OffsetItems);
-    AddItems(this, PopupMenu2, StylePopupItems);
+    AddMenuRows(this, pmOffset, OffsetItems);
+    AddMenuRows(this, PopupMenu2, StylePopupItems);
 }
 
 void TMainForm::BuildMainMenu()
@@ -305,21 +260,12 @@ void TMainForm::BuildMainMenu()
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);
     layout()->setMenuBar(MainMenu1);
-    AddItems(this, AddMenu(this, MainMenu1, {&M::mFile, "mFile", "File(&F)"}), FileItems);
-    AddItems(this, AddMenu(this, MainMenu1, {&M::mStyle, "mStyle", "Style(&T)"}), StyleItems);
-    AddItems(this, AddMenu(this, MainMenu1, {&M::mSearch, "mSearch", "Search(&S)"}), SearchItems);
-    AddItems(this, AddMenu(this, MainMenu1, {&M::mJump, "mJump", "Jump(&J)"}), JumpItems);
-    AddItems(this, AddMenu(this, MainMenu1, {&M::mTools, "mTools", "Tools(&L)"}), ToolsItems);
-    AddItems(this, AddMenu(this, MainMenu1, {&M::mOption, "mOption", "Option(&O)"}), OptionItems);
-
-    mOpen->OnClick = [this](TMenuItem* sender) { mOpenClick(sender); };
-    mSave->OnClick = [this](TMenuItem* sender) { mSaveClick(sender); };
-    mSaveAs->OnClick = [this](TMenuItem* sender) { mSaveAsClick(sender); };
-    mDoubleWindow->OnClick = [this](TMenuItem* sender) { mDoubleWindowClick(sender); };
-    mChangeWindow->OnClick = [this](TMenuItem* sender) { mChangeWindowClick(sender); };
-    mExit->OnClick = [this](TMenuItem* sender) { mExitClick(sender); };
-    mMoveToZero->OnClick = [this](TMenuItem* sender) { mMoveToTopClick(sender); };
-    pmJump0address->OnClick = [this](TMenuItem* sender) { mMoveToTopClick(sender); };
+    mFile = AddBarMenu(this, MainMenu1, "mFile", "File(&F)", FileItems);
+    mStyle = AddBarMenu(this, MainMenu1, "mStyle", "Style(&T)", StyleItems);
+    mSearch = AddBarMenu(this, MainMenu1, "mSearch", "Search(&S)", SearchItems);
+    mJump = AddBarMenu(this, MainMenu1, "mJump", "Jump(&J)", JumpItems);
+    mTools = AddBarMenu(this, MainMenu1, "mTools", "Tools(&L)", ToolsItems);
+    mOption = AddBarMenu(this, MainMenu1, "mOption", "Option(&O)", OptionItems);
 }
 
 void TMainForm::BuildPanes()
@@ -399,6 +345,7 @@ void TMainForm::BindGridEvents()
         grid->OnMouseDown = [this](TStringGrid* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                                    int y) { StyleGridMouseDown(sender, button, shift, x, y); };
     }
+    aStyleGrid->OnDblClick = [this](TStringGrid* sender) { StyleGridDblClick(sender); };
 }
 
 void TMainForm::FormCreate(TForm*)

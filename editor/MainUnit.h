@@ -266,8 +266,6 @@ public:
     [[nodiscard]] int SelectedField() const;
 
 private:
-    void BindFieldCommands();
-    void BindOptionReportAndToolCommands();
     // Shows the text dialog for the mode; true on OK.
     bool AskForText(uint8_t mode);
     void BuildPanes();
@@ -276,8 +274,6 @@ private:
     void BuildPopupMenus();
     void BuildDialogs();
     void BindGridEvents();
-    void BindNavigationCommands();
-    void BindStyleCommands();
     // Reads the style group file and shows the group in the Style menu and both style grids.
     void ReadStyleGroup(const std::string& fileName);
     void SetCaptionFromPane(int pane);

@@ -42,8 +42,9 @@ TSearchValueBox::TSearchValueBox(QWidget* parent, TFormCreation&& creation) : TF
     Edit1 = new TEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(1, 1, 212, 20);
-    Edit1->setMaxLength(ChatCapacity);
-    connect(Edit1, &QLineEdit::textChanged, this, &TSearchValueBox::KeepEditWithinCapacity);
+    // The bytes the text stands for, as the dump shows them: a character above U+00FF takes more
+    // than one.
+    Edit1->SetMaxLength(ChatCapacity, TEditBytes::Data);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -112,16 +113,4 @@ bool TSearchValueBox::MakePattern(int Index, const std::string& Text)
         return false;
     PatternLength = KindSize[static_cast<size_t>(kind)];
     return true;
-}
-
-// The edit box counts characters; the pattern counts bytes, and a character above U+00FF takes
-// more than one.
-void TSearchValueBox::KeepEditWithinCapacity()
-{
-    QString text = Edit1->text();
-    if (DisplayToBytes(text).size() <= static_cast<size_t>(ChatCapacity))
-        return;
-    while (DisplayToBytes(text).size() > static_cast<size_t>(ChatCapacity))
-        text.chop(1);
-    Edit1->setText(text);
 }

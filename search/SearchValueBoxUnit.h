@@ -41,9 +41,6 @@ public:
     // Encodes the text by the kind at the index; false, with the parser's message where the kind
     // has one, when the text is refused. PatternLength changes only on success.
     bool MakePattern(int Index, const std::string& Text);
-
-private:
-    void KeepEditWithinCapacity();
 };
 
 extern TSearchValueBox* SearchValueBox;

@@ -5,6 +5,7 @@
 #include "ColorAndFont.h"
 #include "DataUnit.h"
 #include "Files.h"
+#include "MenuTable.h"
 #include "Messages.h"
 #include "Runtime.h"
 
@@ -22,38 +23,21 @@ namespace {
 constexpr int ListWidth = 592;
 constexpr int ListHeight = 346;
 
-struct TItemSpec {
-    TMenuItem* TTrawlboxForm::*item;
-    const char* name;
-    const char* caption;
-};
-
 using T = TTrawlboxForm;
 
-const TItemSpec FileItems[] = {
-    {&T::mSetFolder, "mSetFolder", "Set Folder(&S)"},
-    {&T::mComparison, "mComparison", "Comparison(&C)"},
-    {&T::mFindValue, "mFindValue", "Find Value(&F)"},
+const TMenuRow<T> FileItems[] = {
+    {&T::mSetFolder, "mSetFolder", "Set Folder(&S)", &T::mSetFolderClick},
+    {&T::mComparison, "mComparison", "Comparison(&C)", &T::mComparisonClick},
+    {&T::mFindValue, "mFindValue", "Find Value(&F)", &T::mFindValueClick},
     {&T::mBar0, "mBar0", "-"},
-    {&T::mAbout, "mAbout", "About(&A)"},
-    {&T::mExit, "mExit", "Exit(&E)"},
+    {&T::mAbout, "mAbout", "About(&A)", &T::mAboutClick},
+    {&T::mExit, "mExit", "Exit(&E)", &T::mExitClick},
 };
 
-const TItemSpec CheckItems[] = {
-    {&T::mAllClear, "mAllClear", "All Clear(&C)"},
-    {&T::mAllCheck, "mAllCheck", "All Check(&A)"},
+const TMenuRow<T> CheckItems[] = {
+    {&T::mAllClear, "mAllClear", "All Clear(&C)", &T::mAllClearClick},
+    {&T::mAllCheck, "mAllCheck", "All Check(&A)", &T::mAllCheckClick},
 };
-
-template <size_t N>
-QMenu* AddMenu(TTrawlboxForm* form, const char* name, const char* caption, const TItemSpec (&items)[N])
-{
-    auto* menu = new QMenu(QString::fromUtf8(caption), form->MainMenu1);
-    menu->setObjectName(QString::fromLatin1(name));
-    form->MainMenu1->addMenu(menu);
-    for (const TItemSpec& spec : items)
-        form->*spec.item = AddMenuItem(menu, spec.name, QString::fromUtf8(spec.caption));
-    return menu;
-}
 
 } // namespace
 
@@ -99,16 +83,8 @@ void TTrawlboxForm::BuildMainMenu()
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);
     layout()->setMenuBar(MainMenu1);
-    mFile = AddMenu(this, "mFile", "File(&F)", FileItems);
-    mCheck = AddMenu(this, "mCheck", "Check(&C)", CheckItems);
-
-    mSetFolder->OnClick = [this](TMenuItem* sender) { mSetFolderClick(sender); };
-    mComparison->OnClick = [this](TMenuItem* sender) { mComparisonClick(sender); };
-    mFindValue->OnClick = [this](TMenuItem* sender) { mFindValueClick(sender); };
-    mAbout->OnClick = [this](TMenuItem* sender) { mAboutClick(sender); };
-    mExit->OnClick = [this](TMenuItem* sender) { mExitClick(sender); };
-    mAllClear->OnClick = [this](TMenuItem* sender) { mAllClearClick(sender); };
-    mAllCheck->OnClick = [this](TMenuItem* sender) { mAllCheckClick(sender); };
+    mFile = AddBarMenu(this, MainMenu1, "mFile", "File(&F)", FileItems);
+    mCheck = AddBarMenu(this, MainMenu1, "mCheck", "Check(&C)", CheckItems);
 }
 
 void TTrawlboxForm::FormCreate(TForm*)

@@ -45,6 +45,10 @@ public:
     [[nodiscard]] QSize minimumSize() const override;
 
 private:
+    // A control is found by its entry (Of, Align, Extent); QLayout's item index is no part of
+    // what the layout offers.
+    using QLayout::indexOf;
+
     struct Entry {
         QLayoutItem* item;
         TAlign side;

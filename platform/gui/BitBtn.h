@@ -32,6 +32,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Enter is SetDefaultButton's: the push button's own default answers only inside a QDialog.
+    using QPushButton::setAutoDefault;
+    using QPushButton::setDefault;
+
     void AddKey(Qt::Key key);
     void Click();
 

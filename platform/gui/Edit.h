@@ -1,19 +1,15 @@
 #pragma once
-// An edit box whose typed characters pass a key-press event before the box takes them (pasted
-// and dropped text passes it too, character by character), and whose maximum length counts
+// An edit box whose typed characters pass a key-press event before the box takes them (pasted,
+// dropped and composed text passes it too, character by character), and whose maximum length counts
 // bytes: of UTF-8, the form in which the user's words are stored, or of the data that a value
 // typed as text stands for (TextCodec). Focus from anything but the mouse selects the whole
 // text, so that typing replaces it.
 
+#include "InputValidator.h"
+
 #include <QLineEdit>
 
 #include <functional>
-
-class TEditValidator;
-
-// What a byte limit counts: the user's own words as UTF-8, or data shown as text, one byte for
-// each character up to U+00FF and the UTF-8 bytes of any other.
-enum class TEditBytes { Utf8, Data };
 
 class TEdit : public QLineEdit {
     Q_OBJECT
@@ -42,10 +38,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The limit is SetMaxLength's, in bytes: QLineEdit's counts characters beside it.
+    using QLineEdit::maxLength;
+    using QLineEdit::setMaxLength;
+
     // Passes the key through OnKeyPress; false when it is dropped.
     bool PassKey(QChar& key);
     // Makes the edit with what it puts in the box passing OnKeyPress character by character.
     void Pasting(const std::function<void()>& edit);
 
-    TEditValidator* m_validator;
+    TInputValidator* m_validator;
 };

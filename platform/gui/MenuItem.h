@@ -34,6 +34,10 @@ public:
     std::function<void(TMenuItem* sender)> OnClick;
 
 private:
+    // The check mark is SetChecked's: QAction's own would bypass the radio group and be undone
+    // at the next click.
+    using QAction::setChecked;
+
     void ShowCheck();
     void Click();
 

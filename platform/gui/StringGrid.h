@@ -162,6 +162,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The cells' font is SetGridFont's: the widget's own does not reach them.
+    using QAbstractScrollArea::setFont;
+
     struct Private;
     Private* d;
 };

@@ -2,58 +2,13 @@
 // the cell, and whose keys pass the grid's key-press event first.
 #include "StringGrid.h"
 
-#include "InsertedRun.h"
 #include "StringGridPrivate.h"
-#include "TextCodec.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include <limits>
-
-QValidator::State EditorTextValidator::CheckLimit(const QString& input) const
-{
-    if (m_limit <= 0)
-        return Acceptable;
-    const int bytes = DisplayByteCount(input);
-    return bytes <= m_limit || bytes <= DisplayByteCount(m_accepted) ? Acceptable : Invalid;
-}
-
-QValidator::State EditorTextValidator::validate(QString& input, int& pos) const
-{
-    if (m_trusted)
-        return CheckLimit(input);
-    if (!m_passed.isNull() && input == m_passed)
-        return Acceptable;
-    const TInsertedRun run = InsertedRun(m_accepted, input, pos);
-    const QString inserted = input.mid(run.Start, run.Length);
-    if (inserted.isEmpty())
-        return CheckLimit(input);
-    const QString before = input.left(run.Start);
-    const QString after = input.mid(run.Start + run.Length);
-    int bytes = DisplayByteCount(before + after);
-    QString passed;
-    for (QChar key : inserted) {
-        // Backspace, Enter and Esc are commands when typed, never text; a lone half of a
-        // surrogate pair cannot pass as a key.
-        if (!IsTextChar(key) || key.isSurrogate())
-            continue;
-        if (!m_filter(key))
-            break;
-        if (!IsTextChar(key))
-            continue;
-        const int keyBytes = DisplayByteCount(QString(key));
-        if (m_limit > 0 && bytes + keyBytes > m_limit)
-            break;
-        passed += key;
-        bytes += keyBytes;
-    }
-    input = before + passed + after;
-    pos = static_cast<int>(before.size() + passed.size());
-    m_passed = input;
-    return Acceptable;
-}
 
 QLineEdit* TStringGrid::InplaceEditor() const
 {
@@ -76,7 +31,7 @@ void TStringGrid::SetEditorMode(bool on)
 void TStringGrid::SetEditorByteLimit(int limit)
 {
     if (d->validator)
-        d->validator->SetLimit(limit);
+        d->validator->SetLimit(limit, TEditBytes::Data);
 }
 
 bool TStringGrid::eventFilter(QObject* watched, QEvent* event)
@@ -114,8 +69,9 @@ void TStringGrid::Private::ensureEditor()
     editor->hide();
     editor->setFrame(false);
     editor->setMaxLength(std::numeric_limits<int>::max());
-    validator = new EditorTextValidator(editor, [this](QChar& key) { return Fire(q->OnKeyPress, q, key); });
-    editor->setValidator(validator);
+    // Pasted and composed text passes the grid's key filter; the grid's own edits do not.
+    validator = new TInputValidator(editor, [this](QChar& key) { return Fire(q->OnKeyPress, q, key); });
+    validator->SetFiltering(true);
     editor->installEventFilter(q);
     // Files dropped on the editor go on to the window, which takes files wherever they are dropped.
     editor->setAcceptDrops(false);
@@ -123,8 +79,6 @@ void TStringGrid::Private::ensureEditor()
     // Tab from the grid goes.
     QWidget::setTabOrder(q, editor);
     QObject::connect(editor, &QLineEdit::textEdited, q, [this](const QString& text) { editorEdited(text); });
-    QObject::connect(editor, &QLineEdit::textChanged, q,
-                     [this](const QString& text) { validator->SetAcceptedText(text); });
 }
 
 void TStringGrid::Private::openEditor(QChar typed)
@@ -134,7 +88,7 @@ void TStringGrid::Private::openEditor(QChar typed)
     ensureEditor();
     dragSelecting = false;
     // Each opening starts without a limit; OnGetEditText may set one.
-    validator->SetLimit(0);
+    validator->SetLimit(0, TEditBytes::Data);
     editCol = col;
     editRow = row;
     editOriginal = cells[index(col, row)];
@@ -189,16 +143,17 @@ void TStringGrid::Private::editorEdited(const QString& text)
 
 void TStringGrid::Private::setEditorText(const QString& text)
 {
-    validator->SetTrusted(true);
+    validator->Accept(text);
+    validator->SetFiltering(false);
     editor->setText(text);
-    validator->SetTrusted(false);
+    validator->SetFiltering(true);
 }
 
 void TStringGrid::Private::insertIntoEditor(const QString& text)
 {
-    validator->SetTrusted(true);
+    validator->SetFiltering(false);
     editor->insert(text);
-    validator->SetTrusted(false);
+    validator->SetFiltering(true);
     editorEdited(editor->text());
 }
 

@@ -2,13 +2,13 @@
 // The grid's state and the helpers its parts share: geometry, selection moves, the in-place
 // editor. Only the grid's own sources include this.
 
+#include "InputValidator.h"
 #include "Messages.h"
 #include "StringGrid.h"
 #include "TypedChar.h"
 
 #include <QColor>
 #include <QFont>
-#include <QValidator>
 
 #include <cstddef>
 #include <functional>
@@ -19,39 +19,6 @@
 class QKeyEvent;
 class QPainter;
 class QMouseEvent;
-
-// The one gate of the in-place editor's text. Text that the grid put there itself (the cell's
-// text, a typed key that passed the key-press event) is held only to the byte limit: an edit
-// that makes the text longer than the limit is refused, unless the text was already that long,
-// so that an over-long text can still be shortened. Any other text that reaches the editor (a
-// paste, a composed input) passes the key filter character by character, as typed keys do, and
-// keeps the characters that still fit the limit.
-class EditorTextValidator : public QValidator {
-public:
-    // Called for each character; may drop it (QChar()) or change it. False ends the text there.
-    using TFilter = std::function<bool(QChar& key)>;
-
-    EditorTextValidator(QObject* parent, TFilter filter) : QValidator(parent), m_filter(std::move(filter)) {}
-    void SetLimit(int limit) { m_limit = limit; }
-    void SetAcceptedText(const QString& text)
-    {
-        m_accepted = text;
-        m_passed.clear();
-    }
-    // While set, edits are the grid's own.
-    void SetTrusted(bool trusted) { m_trusted = trusted; }
-    State validate(QString& input, int& pos) const override;
-
-private:
-    [[nodiscard]] State CheckLimit(const QString& input) const;
-
-    TFilter m_filter;
-    int m_limit = 0;
-    QString m_accepted;
-    // The text this gate made last: the editor puts it in and asks about it once more.
-    mutable QString m_passed;
-    bool m_trusted = false;
-};
 
 // Draws the text from the area's left edge one character to a cell as wide as the painter's
 // font's digits; control characters (C0, DEL, C1) show as blanks, and a character that the font
@@ -107,7 +74,7 @@ struct TStringGrid::Private {
     QMenu* popup = nullptr;
 
     QLineEdit* editor = nullptr;
-    EditorTextValidator* validator = nullptr;
+    TInputValidator* validator = nullptr;
     bool editorOpen = false;
     bool forwardingKey = false; // a key is on its way from the grid to the editor
     int editCol = 0;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,22 @@ TEST(Edit, APastePassesTheKeyPressEventCharacterByCharacter)
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit.text(), QStringLiteral("[1203]")) << "a dropped key is left out, a changed one goes in changed";
     EXPECT_EQ(edit.cursorPosition(), 5);
+}
+
+TEST(Edit, ComposedTextPassesTheKeyPressEventAndLeavesOutLoneSurrogateHalves)
+{
+    TEdit edit;
+    QString seen;
+    edit.OnKeyPress = [&](TEdit*, QChar& key) {
+        seen += key;
+        if (key == u'#')
+            key = QChar();
+    };
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("a#\U0001F600") + QChar(0xDC00) + QStringLiteral("\rb"));
+    QApplication::sendEvent(&edit, &composed);
+    EXPECT_EQ(edit.text(), QStringLiteral("a\U0001F600b"));
+    EXPECT_EQ(seen, QStringLiteral("a#b")) << "Enter is no text";
 }
 
 TEST(Edit, TextSetByTheProgramStaysWholeAndCanBeShortened)

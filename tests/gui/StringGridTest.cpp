@@ -622,6 +622,32 @@ TEST_F(StringGridEditorTest, PastedAndComposedTextPassTheKeyFilterAndTheByteLimi
     }
 }
 
+TEST_F(StringGridEditorTest, AnOverLongCellTextOpensWholeAndCanOnlyBeShortened)
+{
+    grid.SetCell(3, 5, "abcdef");
+    byteLimit = 3;
+    QTest::keyClick(&grid, Qt::Key_F2);
+    ASSERT_TRUE(grid.EditorMode());
+    EXPECT_EQ(EditorText(), "abcdef");
+    QTest::keyClick(grid.InplaceEditor(), Qt::Key_End);
+    Type("x");
+    EXPECT_EQ(EditorText(), "abcdef");
+    QTest::keyClick(grid.InplaceEditor(), Qt::Key_Backspace);
+    EXPECT_EQ(EditorText(), "abcde");
+    EXPECT_EQ(grid.Cell(3, 5), "abcde");
+}
+
+// A character above U+FFFF is a pair of halves that no key filter could take apart.
+TEST_F(StringGridEditorTest, APastedPairOfSurrogatesPassesWholeAndALoneHalfNot)
+{
+    grid.SetEditorMode(true);
+    QInputMethodEvent event;
+    event.setCommitString(QStringLiteral("a\U0001F600") + QChar(0xD800) + QStringLiteral("b"));
+    QApplication::sendEvent(grid.InplaceEditor(), &event);
+    EXPECT_EQ(EditorText(), QStringLiteral("a\U0001F600b"));
+    EXPECT_EQ(keys, "ab");
+}
+
 TEST_F(StringGridEditorTest, OpensOnASelectableCellOnlyWhileEditingIsOn)
 {
     struct Case {

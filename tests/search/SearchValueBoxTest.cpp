@@ -1,6 +1,7 @@
 #include "TrawlboxFixture.h"
 
 #include "DataUnit.h"
+#include "TypeText.h"
 
 namespace {
 
@@ -118,6 +119,16 @@ TEST_F(SearchValueInput, ChatTakesAtMost80BytesAndCharactersAsTheDumpShowsThem)
     valueBox->Edit1->setText(QStringLiteral("\u00E9A"));
     valueBox->SpeedButton2Click(nullptr);
     EXPECT_EQ(Encoded(*valueBox), (std::vector<uint8_t>{0xE9, 0x41}));
+}
+
+TEST_F(SearchValueInput, ACharacterTypedIntoAFullChatTextIsRefusedWhereverItGoes)
+{
+    valueBox->Edit1->setText(QString(79, QLatin1Char('x')));
+    valueBox->Edit1->setCursorPosition(1);
+    TypeText(valueBox->Edit1, QStringLiteral("\u3042"));
+    EXPECT_EQ(valueBox->Edit1->text(), QString(79, QLatin1Char('x'))) << "three bytes do not fit in one";
+    TypeText(valueBox->Edit1, QStringLiteral("\u00E9"));
+    EXPECT_EQ(valueBox->Edit1->text(), QStringLiteral("x\u00E9") + QString(78, QLatin1Char('x')));
 }
 
 } // namespace
