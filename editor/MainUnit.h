@@ -292,9 +292,9 @@ private:
     // failed part-way gets an empty or partial pane written over the file.
     enum class TPaneFile : uint8_t { None, Whole, Broken };
     TPaneFile m_paneFile[2] = {TPaneFile::None, TPaneFile::None};
-    // Whether the last mouse press on a style grid hit a field row: a double click opens the
-    // bit editor only there, not on the header row.
-    bool m_lastPressOnField = true;
+    // Whether the last mouse press on a style grid hit its header row, which leaves the current
+    // cell on a field row: the double click it starts opens no bit editor.
+    bool m_lastPressOnHeader = false;
     // Whether the last mouse press on a dump grid hit a byte cell. A press on the address, the
     // text or the header leaves the selection where it was, so the double click it starts
     // would otherwise edit the byte selected before.
