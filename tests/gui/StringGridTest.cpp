@@ -329,6 +329,34 @@ TEST_F(StringGridTest, AFixedPitchColumnDrawsEachCharacterInACellOfItsOwn)
     EXPECT_NE(draw(wide, 0, 0), draw(blanks, 0, 0)) << "a wide sign still shows";
 }
 
+TEST_F(StringGridTest, EveryColumnDrawsControlCharactersAsBlanksOneDigitWide)
+{
+    QFont face(QStringLiteral("IPAGothic"));
+    face.setPixelSize(12);
+    grid.SetGridFont(face, Qt::black);
+    grid.SetColor(Qt::white);
+    grid.SetColWidth(3, 120);
+    const int pitch = QFontMetrics(face).horizontalAdvance(QLatin1Char('0'));
+    const QRect cell = grid.CellRect(3, 3);
+    auto draw = [&](const QString& text) {
+        grid.SetCell(3, 3, text.toStdString());
+        return grid.viewport()->grab().toImage().copy(cell);
+    };
+    const QImage empty = draw({});
+    for (const char16_t code : {u'\x01', u'\x1f', u'\x7f', u'\x80', u'\x85', u'\x9f'}) {
+        SCOPED_TRACE(static_cast<int>(code));
+        EXPECT_EQ(draw(QString(QChar(code))), empty);
+    }
+
+    const QString elf = QStringLiteral("ELF");
+    const QImage plain = draw(elf);
+    const QImage behindDelete = draw(QChar(u'\x7f') + elf);
+    const int rest = cell.width() - pitch;
+    EXPECT_EQ(behindDelete.copy(pitch, 0, rest, cell.height()), plain.copy(0, 0, rest, cell.height()))
+        << "the text goes on one digit to the right";
+    EXPECT_EQ(grid.Cell(3, 3), "\x7f" "ELF") << "the cell keeps its text";
+}
+
 TEST_F(StringGridTest, OnlyTheFocusedGridFramesItsCurrentCell)
 {
     Select(3, 5);
