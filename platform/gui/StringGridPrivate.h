@@ -167,6 +167,8 @@ struct TStringGrid::Private {
     void focusEntered();
     void focusLeft(Qt::FocusReason reason);
     void showPopup(const QPoint& globalPos);
+    // The keyboard's popup, under the current cell.
+    void showPopupAtCell();
 
     // ---- In-place editor
     void ensureEditor();

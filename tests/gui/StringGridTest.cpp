@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -201,6 +202,35 @@ TEST_F(StringGridTest, LeftPressSelectsBeforeMouseDownRightPressOnlyShowsThePopu
     ExpectCell(4, 6);
     EXPECT_EQ(log, (std::vector<std::string>{"select 4,6", "down left " + at}));
     EXPECT_EQ(popups, 1);
+}
+
+TEST_F(StringGridTest, ShiftF10ShowsThePopupWhereTheMenuKeyDoes)
+{
+    QMenu menu;
+    menu.addAction("item");
+    std::vector<QPoint> shownAt;
+    QObject::connect(&menu, &QMenu::aboutToShow, [&] {
+        QTimer::singleShot(0, &menu, [&] {
+            shownAt.push_back(menu.pos());
+            menu.close();
+        });
+    });
+    grid.SetPopupMenu(&menu);
+    Select(3, 5);
+    grid.setFocus();
+
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, CellCentre(3, 5),
+                              grid.viewport()->mapToGlobal(CellCentre(3, 5)));
+    QApplication::sendEvent(grid.viewport(), &menuKey);
+    ASSERT_EQ(shownAt.size(), 1U);
+    QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_EQ(shownAt.size(), 2U);
+    EXPECT_EQ(shownAt[1], shownAt[0]);
+    ExpectCell(3, 5);
+
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers{}, Qt::ShiftModifier | Qt::ControlModifier})
+        QTest::keyClick(&grid, Qt::Key_F10, modifiers);
+    EXPECT_EQ(shownAt.size(), 2U) << "F10 alone and with Ctrl is left to the window";
 }
 
 TEST_F(StringGridTest, EachWheelNotchMovesOneRowUnlessHandled)
