@@ -7,7 +7,7 @@
 
 void TMainForm::StyleGridDblClick(TStringGrid* sender)
 {
-    if (!m_lastPressOnField || sender->Col() != StyleValueColumn || sender->Row() < 1)
+    if (m_lastPressOnHeader || sender->Col() != StyleValueColumn || sender->Row() < 1)
         return;
     const int field = sender->Row() - 1;
     CheckRange(field, 0, RowCount - 1);

@@ -137,7 +137,7 @@ void TMainForm::StyleGridMouseDown(TStringGrid* sender, Qt::MouseButton, Qt::Key
     int col = 0;
     int row = 0;
     const bool onCell = sender->MouseToCell(x, y, col, row);
-    m_lastPressOnField = onCell && row > 0;
+    m_lastPressOnHeader = onCell && row == 0;
     if (!onCell || row <= 0 || col >= StyleValueColumn)
         return;
     sender->SetCol(StyleValueColumn);

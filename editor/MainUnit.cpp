@@ -323,7 +323,9 @@ void TMainForm::BindGridEvents()
 {
     for (TStringGrid* grid : {aDumpGrid, bDumpGrid}) {
         grid->OnEnter = [this](TStringGrid* sender) { DumpGridEnter(sender); };
-        grid->OnDblClick = [this](TStringGrid* sender) { DumpGridDblClick(sender); };
+        grid->OnDblClick = [this](TStringGrid* sender) { DumpGridMouseDblClick(sender); };
+        grid->OnMouseDown = [this](TStringGrid* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                                   int y) { DumpGridMouseDown(sender, button, shift, x, y); };
         grid->OnKeyUp = [this](TStringGrid* sender, int& key, Qt::KeyboardModifiers shift) {
             DumpGridKeyUp(sender, key, shift);
         };

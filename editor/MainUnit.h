@@ -188,6 +188,9 @@ public:
     void DumpGridMouseWheelUp(TStringGrid* sender, bool up, Qt::KeyboardModifiers shift, bool& handled);
     // Opens the in-place value editor on the value at the active pane's cursor.
     void DumpGridDblClick(TStringGrid* sender);
+    void DumpGridMouseDown(TStringGrid* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // A double click opens the value editor only on a byte cell; Shift+Enter needs no mouse.
+    void DumpGridMouseDblClick(TStringGrid* sender);
     void pmKindClick(TMenuItem* sender);
     void mOpenClick(TMenuItem* sender);
     void mSaveClick(TMenuItem* sender);
@@ -285,9 +288,13 @@ private:
     // failed part-way gets an empty or partial pane written over the file.
     enum class TPaneFile : uint8_t { None, Whole, Broken };
     TPaneFile m_paneFile[2] = {TPaneFile::None, TPaneFile::None};
-    // Whether the last mouse press on a style grid hit a field row: a double click opens the
-    // bit editor only there, not on the header row.
-    bool m_lastPressOnField = true;
+    // Whether the last mouse press on a style grid hit its header row, which leaves the current
+    // cell on a field row: the double click it starts opens no bit editor.
+    bool m_lastPressOnHeader = false;
+    // Whether the last mouse press on a dump grid hit a byte cell. A press on the address, the
+    // text or the header leaves the selection where it was, so the double click it starts
+    // would otherwise edit the byte selected before.
+    bool m_lastPressOnByte = false;
 };
 
 // The one main window, for the dialogs; set while it exists.

@@ -6,6 +6,19 @@
 #include "Runtime.h"
 #include "TextChipUnit.h"
 
+void TMainForm::DumpGridMouseDown(TStringGrid* sender, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    int col = 0;
+    int row = 0;
+    m_lastPressOnByte = sender->MouseToCell(x, y, col, row) && col >= 2 && row >= 1;
+}
+
+void TMainForm::DumpGridMouseDblClick(TStringGrid* sender)
+{
+    if (m_lastPressOnByte)
+        DumpGridDblClick(sender);
+}
+
 void TMainForm::DumpGridDblClick(TStringGrid*)
 {
     const int p = ActivePane;

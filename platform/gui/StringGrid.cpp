@@ -371,8 +371,7 @@ void TStringGrid::paintEvent(QPaintEvent* event)
             if (d->fixedPitchCols[c])
                 DrawFixedPitchText(painter, cell.adjusted(2, 2, 0, 0), QString::fromStdString(text));
             else
-                painter.drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                                 QString::fromStdString(text));
+                DrawCellText(painter, cell.adjusted(2, 2, 0, 0), QString::fromStdString(text));
             painter.setClipping(false);
         }
     };

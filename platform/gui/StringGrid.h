@@ -54,7 +54,8 @@ public:
     [[nodiscard]] int DefaultRowHeight() const;
     void SetDefaultRowHeight(int height);
     // A fixed-pitch column draws its texts one character to a cell as wide as the font's digits,
-    // so that characters that stand each for a byte line up; control characters show as blanks.
+    // so that characters that stand each for a byte line up. In every column a control
+    // character shows as a blank as wide as a digit, whatever the cell's text holds.
     [[nodiscard]] bool FixedPitchCol(int col) const;
     void SetFixedPitchCol(int col, bool on);
 

@@ -114,6 +114,11 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
     }
     if (d->navigate(event))
         return;
+    // Desktops give Shift+F10 beside the menu key; Qt makes a popup of the menu key alone.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        d->showPopupAtCell();
+        return;
+    }
     if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
         d->openEditor();
         return;
@@ -242,11 +247,15 @@ void TStringGrid::wheelEvent(QWheelEvent* event)
 void TStringGrid::contextMenuEvent(QContextMenuEvent* event)
 {
     event->accept();
-    if (event->reason() == QContextMenuEvent::Mouse)
-        return;
-    const QRect cell = CellRect(d->col, d->row);
-    const QPoint at = cell.isEmpty() ? viewport()->rect().center() : cell.bottomLeft();
-    d->showPopup(viewport()->mapToGlobal(at));
+    if (event->reason() != QContextMenuEvent::Mouse)
+        d->showPopupAtCell();
+}
+
+void TStringGrid::Private::showPopupAtCell()
+{
+    const QRect cell = q->CellRect(col, row);
+    const QPoint at = cell.isEmpty() ? q->viewport()->rect().center() : cell.bottomLeft();
+    showPopup(q->viewport()->mapToGlobal(at));
 }
 
 void TStringGrid::Private::showPopup(const QPoint& globalPos)

@@ -24,6 +24,9 @@ class QMouseEvent;
 // font's digits; control characters (C0, DEL, C1) show as blanks, and a character that the font
 // draws wider than the cell is taken from a narrower face and, if need be, narrowed to fit.
 void DrawFixedPitchText(QPainter& painter, const QRect& area, const QString& text);
+// Draws the text from the area's top-left corner as the font sets it, each control character
+// (C0, DEL, C1) a blank as wide as the font's digits, as in a fixed-pitch column.
+void DrawCellText(QPainter& painter, const QRect& area, const QString& text);
 
 // Runs an event handler through the dispatcher; an unset handler counts as run. False when a
 // runtime error ended it, so that the grid abandons the rest of that input.
@@ -131,6 +134,8 @@ struct TStringGrid::Private {
     void focusEntered();
     void focusLeft(Qt::FocusReason reason);
     void showPopup(const QPoint& globalPos);
+    // The keyboard's popup, under the current cell.
+    void showPopupAtCell();
 
     // ---- In-place editor
     void ensureEditor();

@@ -1,5 +1,6 @@
-// Texts drawn one character to a cell of one fixed width, for a column whose characters stand
-// each for one byte and must line up whatever the face does with them.
+// Cell texts as drawn: one character to a cell of one fixed width, for a column whose
+// characters stand each for one byte and must line up whatever the face does with them, or as
+// the face sets them; control characters show as blanks either way.
 #include "StringGridPrivate.h"
 
 #include <QFontMetrics>
@@ -24,13 +25,20 @@ bool IsControl(char32_t code)
     return code < 0x20 || (code >= 0x7F && code <= 0x9F);
 }
 
+int DigitPitch(const QFontMetrics& metrics)
+{
+    return std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
+}
+
+constexpr int CellTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+
 } // namespace
 
 void DrawFixedPitchText(QPainter& painter, const QRect& area, const QString& text)
 {
     const QFont font = painter.font();
     const QFontMetrics metrics(font);
-    const int pitch = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
+    const int pitch = DigitPitch(metrics);
     const QFont narrow = NarrowFace(font);
     const QFontMetrics narrowMetrics(narrow);
     int left = area.left();
@@ -59,4 +67,36 @@ void DrawFixedPitchText(QPainter& painter, const QRect& area, const QString& tex
         }
         left += pitch;
     }
+}
+
+void DrawCellText(QPainter& painter, const QRect& area, const QString& text)
+{
+    const auto isControl = [](QChar character) { return IsControl(character.unicode()); };
+    if (std::none_of(text.begin(), text.end(), isControl)) {
+        painter.drawText(area, CellTextFlags, text);
+        return;
+    }
+    // The face draws a box, or nothing, for a control character where the dump's text column
+    // shows a blank; the runs between them are set as usual. Controls lie outside the surrogate
+    // range, so no run splits a character.
+    const QFontMetrics metrics(painter.font());
+    const int pitch = DigitPitch(metrics);
+    int left = area.left();
+    qsizetype start = 0;
+    const auto drawRun = [&](qsizetype end) {
+        if (end == start)
+            return;
+        const QString run = text.mid(start, end - start);
+        painter.drawText(QRect(QPoint(left, area.top()), area.bottomRight()), CellTextFlags, run);
+        left += metrics.horizontalAdvance(run);
+    };
+    for (qsizetype i = 0; i < text.size() && left <= area.right(); ++i) {
+        if (!isControl(text[i]))
+            continue;
+        drawRun(i);
+        left += pitch;
+        start = i + 1;
+    }
+    if (left <= area.right())
+        drawRun(text.size());
 }

@@ -180,4 +180,26 @@ TEST_F(BitEditor, OpensOnlyForABinaryFieldBeforeTheLastByteOfTheUpperPane)
     EXPECT_FALSE(form->bStyleGrid->OnDblClick) << "the lower grid has no bit editor";
 }
 
+TEST_F(BitEditor, ADoubleClickBelowTheFieldRowsEditsTheFieldOfTheCurrentCell)
+{
+    DoubleClickField(0);
+    ASSERT_EQ(form->aStyleGrid->Row(), 1);
+    form->aStyleGrid->SetRow(2);
+    const QRect lastRow = form->aStyleGrid->CellRect(4, form->aStyleGrid->RowCount() - 1);
+    ASSERT_FALSE(lastRow.isEmpty());
+    const QPoint below(lastRow.center().x(), lastRow.bottom() + 2 * lastRow.height());
+    int col = 0;
+    int row = 0;
+    ASSERT_FALSE(form->aStyleGrid->MouseToCell(below.x(), below.y(), col, row));
+    std::string opened;
+    const TModalAnswer answered(binaryBox.get(), [&] {
+        opened = Bits();
+        QTest::keyClick(binaryBox.get(), Qt::Key_Escape);
+    });
+    QTest::mouseClick(form->aStyleGrid->viewport(), Qt::LeftButton, {}, below);
+    QTest::mouseDClick(form->aStyleGrid->viewport(), Qt::LeftButton, {}, below);
+    ASSERT_TRUE(answered.Answered());
+    EXPECT_EQ(opened, "10100000");
+}
+
 } // namespace

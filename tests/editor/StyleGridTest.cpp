@@ -201,6 +201,31 @@ TEST_F(StyleGrid, PaneBsGridWritesTheTextItShowsIntoPaneB)
     EXPECT_EQ(form->bDumpGrid->Cell(4, 1), "00");
 }
 
+TEST_F(StyleGrid, ACharacterValueDrawsControlBytesAsBlanksAndKeepsThemInItsText)
+{
+    Load(0, {0x7F, 0x45, 0x4C, 0x46, 0x01, 0x85});
+    SetFields({{vkChars, 6}});
+    form->FillStyleGrids(true);
+    ShowWindow();
+    const TStringGrid* grid = form->aStyleGrid;
+    EXPECT_EQ(grid->Cell(4, 1), "\x7f" "ELF\x01\u0085");
+
+    const QRect cell = grid->CellRect(4, 1);
+    const QImage image = grid->viewport()->grab().toImage().copy(cell);
+    const int pitch = QFontMetrics(grid->GridFont()).horizontalAdvance(QLatin1Char('0'));
+    const QRgb background = image.pixel(1, cell.height() / 2);
+    // The text starts 2 pixels in; the byte 7F takes the first character cell.
+    const auto blank = [&](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixel(x, y) != background)
+                    return false;
+        return true;
+    };
+    EXPECT_TRUE(blank(0, 2 + pitch)) << "7F shows as a blank";
+    EXPECT_FALSE(blank(2 + pitch, image.width())) << "ELF shows behind it";
+}
+
 class StyleGridTyping : public MainFormTest {
 protected:
     void SetUp() override

@@ -236,6 +236,43 @@ TEST_F(ValueEditor, OpensOnlyWhereTheWholeValueLiesInsideTheData)
     EXPECT_EQ(textChipShows, 0) << "an empty pane";
 }
 
+TEST_F(ValueEditor, ADoubleClickOffTheByteCellsOpensNothingWhileShiftEnterStillOpens)
+{
+    Load(0, Pattern(40));
+    ShowWindow();
+    TStringGrid* grid = form->aDumpGrid;
+    form->pmHex->trigger();
+    const QRect lastRow = grid->CellRect(2, 3);
+    struct Case {
+        const char* name;
+        QPoint at;
+    };
+    const Case cases[] = {
+        {"the address cell", grid->CellRect(0, 2).center()},
+        {"the text cell", grid->CellRect(1, 2).center()},
+        {"the +5 header", grid->CellRect(7, 0).center()},
+        {"below the last row", QPoint(lastRow.center().x(), lastRow.bottom() + 3 * lastRow.height())},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(4, 1).center());
+        textChipShows = 0;
+        AnswerTextChip({}, Qt::Key_Escape);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, test.at);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, test.at);
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, test.at);
+        QApplication::processEvents();
+        EXPECT_EQ(textChipShows, 0);
+        EXPECT_EQ(CursorAddress[0], 2) << "the cursor stays on the byte selected before";
+    }
+
+    // The keyboard's way in does not depend on where the mouse last pressed.
+    textChipShows = 0;
+    AnswerTextChip({}, Qt::Key_Escape);
+    QTest::keyClick(grid, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(textChipShows, 1);
+}
+
 TEST_F(ValueEditor, EnterWritesTheValueAndRendersTheDumpRowsWhileEscWritesNothing)
 {
     struct Case {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -203,6 +204,35 @@ TEST_F(StringGridTest, LeftPressSelectsBeforeMouseDownRightPressOnlyShowsThePopu
     EXPECT_EQ(popups, 1);
 }
 
+TEST_F(StringGridTest, ShiftF10ShowsThePopupWhereTheMenuKeyDoes)
+{
+    QMenu menu;
+    menu.addAction("item");
+    std::vector<QPoint> shownAt;
+    QObject::connect(&menu, &QMenu::aboutToShow, [&] {
+        QTimer::singleShot(0, &menu, [&] {
+            shownAt.push_back(menu.pos());
+            menu.close();
+        });
+    });
+    grid.SetPopupMenu(&menu);
+    Select(3, 5);
+    grid.setFocus();
+
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, CellCentre(3, 5),
+                              grid.viewport()->mapToGlobal(CellCentre(3, 5)));
+    QApplication::sendEvent(grid.viewport(), &menuKey);
+    ASSERT_EQ(shownAt.size(), 1U);
+    QTest::keyClick(&grid, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_EQ(shownAt.size(), 2U);
+    EXPECT_EQ(shownAt[1], shownAt[0]);
+    ExpectCell(3, 5);
+
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers{}, Qt::ShiftModifier | Qt::ControlModifier})
+        QTest::keyClick(&grid, Qt::Key_F10, modifiers);
+    EXPECT_EQ(shownAt.size(), 2U) << "F10 alone and with Ctrl is left to the window";
+}
+
 TEST_F(StringGridTest, EachWheelNotchMovesOneRowUnlessHandled)
 {
     std::vector<bool> notches;
@@ -327,6 +357,34 @@ TEST_F(StringGridTest, AFixedPitchColumnDrawsEachCharacterInACellOfItsOwn)
     EXPECT_EQ(draw(wide + QLatin1Char('A'), 15, 15), draw(QString(15, QLatin1Char(' ')) + QLatin1Char('A'), 15, 15));
     EXPECT_EQ(draw(wide + QLatin1Char(' '), 16, 17), draw(blanks, 16, 17)) << "nothing beyond 16 cells";
     EXPECT_NE(draw(wide, 0, 0), draw(blanks, 0, 0)) << "a wide sign still shows";
+}
+
+TEST_F(StringGridTest, EveryColumnDrawsControlCharactersAsBlanksOneDigitWide)
+{
+    QFont face(QStringLiteral("IPAGothic"));
+    face.setPixelSize(12);
+    grid.SetGridFont(face, Qt::black);
+    grid.SetColor(Qt::white);
+    grid.SetColWidth(3, 120);
+    const int pitch = QFontMetrics(face).horizontalAdvance(QLatin1Char('0'));
+    const QRect cell = grid.CellRect(3, 3);
+    auto draw = [&](const QString& text) {
+        grid.SetCell(3, 3, text.toStdString());
+        return grid.viewport()->grab().toImage().copy(cell);
+    };
+    const QImage empty = draw({});
+    for (const char16_t code : {u'\x01', u'\x1f', u'\x7f', u'\x80', u'\x85', u'\x9f'}) {
+        SCOPED_TRACE(static_cast<int>(code));
+        EXPECT_EQ(draw(QString(QChar(code))), empty);
+    }
+
+    const QString elf = QStringLiteral("ELF");
+    const QImage plain = draw(elf);
+    const QImage behindDelete = draw(QChar(u'\x7f') + elf);
+    const int rest = cell.width() - pitch;
+    EXPECT_EQ(behindDelete.copy(pitch, 0, rest, cell.height()), plain.copy(0, 0, rest, cell.height()))
+        << "the text goes on one digit to the right";
+    EXPECT_EQ(grid.Cell(3, 3), "\x7f" "ELF") << "the cell keeps its text";
 }
 
 TEST_F(StringGridTest, OnlyTheFocusedGridFramesItsCurrentCell)
