@@ -53,22 +53,21 @@ void WriteDumpBytes(TStringGrid* grid, const uint8_t* data, int32_t first, int32
 {
     std::array<std::string_view, 2 + BytesPerRow> cells;
     char address[6];
-    std::string text;
-    text.reserve(2 * BytesPerRow);
+    char text[MaxByteUtf8Size * BytesPerRow];
     for (int32_t start = first; start <= last; start += BytesPerRow) {
         const int count = static_cast<int>(std::min<int32_t>(BytesPerRow, last - start + 1));
         PutAddressDigits(start, address);
-        text.clear();
+        char* textEnd = text;
         for (int column = 0; column < count; ++column) {
             const uint8_t byte = data[start + column];
             const char shown = column < BytesPerRow - 1 ? DumpChar[byte] : DumpCharLast[byte];
-            AppendByteAsUtf8(text, static_cast<unsigned char>(shown));
+            textEnd = PutByteAsUtf8(textEnd, static_cast<unsigned char>(shown));
             cells[2 + column] = HexText[byte];
         }
         for (int column = count; column < BytesPerRow; ++column)
             cells[2 + column] = {};
         cells[0] = {address, sizeof address};
-        cells[1] = text;
+        cells[1] = {text, static_cast<std::size_t>(textEnd - text)};
         grid->SetCells(0, start / BytesPerRow + 1, cells);
     }
 }

@@ -3,6 +3,7 @@
 #include "Runtime.h"
 #include "StringGridPrivate.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
@@ -307,6 +308,10 @@ void TStringGrid::EndUpdate()
         return;
     viewport()->setUpdatesEnabled(true);
     d->syncScrollBar();
+    // A new range may show or hide the scroll bar; the area does that in a queued call, which
+    // would resize the viewport and paint it all once more after the repaint that ends a fill.
+    // Made now, the viewport has its final size before anything is painted.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     d->placeEditor();
     viewport()->update();
 }

@@ -54,7 +54,7 @@ TCellText& TCellText::AssignOther(std::string_view text)
     }
     if (OnHeap() && text.size() <= HeapCapacity()) {
         std::memmove(HeapData(), text.data(), text.size());
-        SetHeap(HeapData(), text.size(), static_cast<unsigned char>(m_bytes[12]));
+        SetHeapSize(text.size());
         return *this;
     }
     if (text.size() > MaxSize)
@@ -89,11 +89,16 @@ std::size_t TCellText::HeapCapacity() const noexcept
 
 void TCellText::SetHeap(char* data, std::size_t size, unsigned capacityExponent) noexcept
 {
-    const auto size32 = static_cast<std::uint32_t>(size);
     std::memcpy(m_bytes, &data, sizeof data);
-    std::memcpy(m_bytes + 8, &size32, sizeof size32);
     m_bytes[12] = static_cast<char>(capacityExponent);
     m_bytes[TagByte] = OnHeapTag;
+    SetHeapSize(size);
+}
+
+void TCellText::SetHeapSize(std::size_t size) noexcept
+{
+    const auto size32 = static_cast<std::uint32_t>(size);
+    std::memcpy(m_bytes + 8, &size32, sizeof size32);
 }
 
 void TCellText::Release() noexcept

@@ -36,15 +36,23 @@ public:
     }
     // So that the cell reads as a string wherever one is asked for.
     operator std::string_view() const noexcept { return View(); }
-    [[nodiscard]] bool Empty() const noexcept { return m_bytes[TagByte] == 0; }
-    void Clear() noexcept { Release(); }
+    [[nodiscard]] bool Empty() const noexcept { return View().empty(); }
+    // Empties the cell but keeps a long text's block for the next long text, so that a row
+    // emptied and written again costs no allocation.
+    void Clear() noexcept
+    {
+        if (OnHeap())
+            SetHeapSize(0);
+        else
+            m_bytes[TagByte] = 0;
+    }
 
     static constexpr std::size_t LocalCapacity = 15;
 
 private:
     // Bytes 0..14 hold a short text and byte 15 its length. A long text's cell holds the block's
-    // address in bytes 0..7, the text's length in bytes 8..11 and the block's size, a power of
-    // two, as its exponent in byte 12; byte 15 is then OnHeapTag.
+    // address in bytes 0..7, the text's length in bytes 8..11 (0 once cleared) and the block's
+    // size, a power of two, as its exponent in byte 12; byte 15 is then OnHeapTag.
     static constexpr std::size_t TagByte = 15;
     static constexpr char OnHeapTag = static_cast<char>(0x80);
     static constexpr std::size_t MinBlock = 32;
@@ -81,6 +89,7 @@ private:
     }
     TCellText& AssignOther(std::string_view text);
     void SetHeap(char* data, std::size_t size, unsigned capacityExponent) noexcept;
+    void SetHeapSize(std::size_t size) noexcept;
     void Release() noexcept;
 
     alignas(8) char m_bytes[16] = {};
