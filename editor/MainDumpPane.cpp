@@ -11,6 +11,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -26,47 +27,49 @@ bool SameFile(const std::string& first, const std::string& second)
     return std::filesystem::equivalent(first, second, error);
 }
 
-// An address as the dump shows it: at least 6 upper-case hexadecimal digits. Written by hand
-// because a full pane needs 65,536 of them at once.
+// The six upper-case hexadecimal digits of an address up to 0xFFFFFF. Written by hand because a
+// full pane needs 65,536 of them at once.
+void PutAddressDigits(int32_t address, char (&digits)[6])
+{
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    for (int i = 5; i >= 0; --i, address >>= 4)
+        digits[i] = Digits[address & 0xF];
+}
+
+// An address as the dump shows it: at least 6 upper-case hexadecimal digits.
 std::string AddressText(int32_t address)
 {
     if (address < 0 || address > 0xFFFFFF)
         return IntToHex(address, 6);
-    static constexpr char Digits[] = "0123456789ABCDEF";
-    std::string text(6, '0');
-    for (int i = 5; i >= 0; --i, address >>= 4)
-        text[i] = Digits[address & 0xF];
-    return text;
+    char digits[6];
+    PutAddressDigits(address, digits);
+    return {digits, sizeof digits};
 }
 
 // Writes the cells of the bytes first..last, first being the start of a row, as the dump shows
-// them; a row that the data ends inside gets its text and empty cells behind the last byte.
+// them; a row that the data ends inside gets its text and empty cells behind the last byte. Each
+// row goes to the grid in one call, its texts handed over where they lie.
 void WriteDumpBytes(TStringGrid* grid, const uint8_t* data, int32_t first, int32_t last)
 {
-    std::string text;
-    for (int32_t i = first; i <= last; ++i) {
-        const int column = i % BytesPerRow;
-        const int row = i / BytesPerRow + 1;
-        const uint8_t byte = data[i];
-        if (column == 0) {
-            grid->SetCell(0, row, AddressText(i));
-            text.reserve(2 * BytesPerRow);
+    std::array<std::string_view, 2 + BytesPerRow> cells;
+    char address[6];
+    char text[MaxByteUtf8Size * BytesPerRow];
+    for (int32_t start = first; start <= last; start += BytesPerRow) {
+        const int count = static_cast<int>(std::min<int32_t>(BytesPerRow, last - start + 1));
+        PutAddressDigits(start, address);
+        char* textEnd = text;
+        for (int column = 0; column < count; ++column) {
+            const uint8_t byte = data[start + column];
+            const char shown = column < BytesPerRow - 1 ? DumpChar[byte] : DumpCharLast[byte];
+            textEnd = PutByteAsUtf8(textEnd, static_cast<unsigned char>(shown));
+            cells[2 + column] = HexText[byte];
         }
-        if (column < BytesPerRow - 1) {
-            AppendByteAsUtf8(text, static_cast<unsigned char>(DumpChar[byte]));
-        } else {
-            AppendByteAsUtf8(text, static_cast<unsigned char>(DumpCharLast[byte]));
-            grid->SetCell(1, row, std::move(text));
-            text = std::string();
-        }
-        grid->SetCell(column + 2, row, HexText[byte]);
+        for (int column = count; column < BytesPerRow; ++column)
+            cells[2 + column] = {};
+        cells[0] = {address, sizeof address};
+        cells[1] = {text, static_cast<std::size_t>(textEnd - text)};
+        grid->SetCells(0, start / BytesPerRow + 1, cells);
     }
-    if (last < first || last % BytesPerRow == BytesPerRow - 1)
-        return;
-    const int row = last / BytesPerRow + 1;
-    grid->SetCell(1, row, std::move(text));
-    for (int column = last % BytesPerRow + 1; column < BytesPerRow; ++column)
-        grid->SetCell(column + 2, row, std::string());
 }
 
 // The address of the dump grid's selected cell.

@@ -3,6 +3,7 @@
 #include "Runtime.h"
 #include "StringGridPrivate.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
@@ -92,21 +93,34 @@ void TStringGrid::SetFixedRows(int count)
     d->clampAfterReshape();
 }
 
-const std::string& TStringGrid::Cell(int col, int row) const
+std::string TStringGrid::Cell(int col, int row) const
 {
-    return d->cells[d->index(col, row)];
+    return std::string(d->cells[d->index(col, row)].View());
 }
 
-void TStringGrid::SetCell(int col, int row, std::string text)
+void TStringGrid::SetCell(int col, int row, std::string_view text)
 {
-    std::string& cell = d->cells[d->index(col, row)];
-    cell = std::move(text);
-    if (d->editorOpen && col == d->editCol && row == d->editRow) {
+    SetCells(col, row, {&text, 1});
+}
+
+void TStringGrid::SetCells(int col, int row, std::span<const std::string_view> texts)
+{
+    if (texts.empty())
+        return;
+    const int last = col + static_cast<int>(texts.size()) - 1;
+    TCellText* cell = &d->cells[d->index(col, row)];
+    if (last >= d->colCount)
+        throw ERangeError();
+    for (const std::string_view text : texts)
+        *cell++ = text;
+    if (d->editorOpen && row == d->editRow && col <= d->editCol && d->editCol <= last) {
         // As on opening, the new text stands selected, so that what is typed next replaces it.
-        d->setEditorText(QString::fromStdString(cell));
+        d->setEditorText(QString::fromUtf8(texts[d->editCol - col]));
         d->editor->selectAll();
     }
-    d->updateCell(col, row);
+    if (d->updateLevel == 0)
+        for (int c = col; c <= last; ++c)
+            d->updateCell(c, row);
 }
 
 int TStringGrid::ColWidth(int col) const
@@ -294,6 +308,10 @@ void TStringGrid::EndUpdate()
         return;
     viewport()->setUpdatesEnabled(true);
     d->syncScrollBar();
+    // A new range may show or hide the scroll bar; the area does that in a queued call, which
+    // would resize the viewport and paint it all once more after the repaint that ends a fill.
+    // Made now, the viewport has its final size before anything is painted.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     d->placeEditor();
     viewport()->update();
 }
@@ -363,15 +381,15 @@ void TStringGrid::paintEvent(QPaintEvent* event)
                 painter.fillRect(cell.right() + 1, top, line, pitch, lineColor);
                 painter.fillRect(left, cell.bottom() + 1, cell.width(), line, lineColor);
             }
-            const std::string& text = d->cells[d->index(c, r)];
-            if (text.empty())
+            const TCellText& text = d->cells[d->index(c, r)];
+            if (text.Empty())
                 continue;
             painter.setPen(selected ? highlightText : d->fontColor);
             painter.setClipRect(cell);
             if (d->fixedPitchCols[c])
-                DrawFixedPitchText(painter, cell.adjusted(2, 2, 0, 0), QString::fromStdString(text));
+                DrawFixedPitchText(painter, cell.adjusted(2, 2, 0, 0), QString::fromUtf8(text.View()));
             else
-                DrawCellText(painter, cell.adjusted(2, 2, 0, 0), QString::fromStdString(text));
+                DrawCellText(painter, cell.adjusted(2, 2, 0, 0), QString::fromUtf8(text.View()));
             painter.setClipping(false);
         }
     };
@@ -507,10 +525,17 @@ void TStringGrid::Private::clampAfterReshape()
 
 void TStringGrid::Private::resizeCells(int newCols, int newRows)
 {
+    const std::size_t count = static_cast<std::size_t>(newRows) * newCols;
     if (newCols == colCount) {
-        cells.resize(static_cast<std::size_t>(newRows) * newCols);
+        // Rows that go are emptied but keep their place, so that the rows of the next larger
+        // file are written where they lie instead of the array growing and moving again.
+        const std::size_t used = static_cast<std::size_t>(rowCount) * colCount;
+        for (std::size_t i = count; i < used; ++i)
+            cells[i].Clear();
+        if (count > cells.size())
+            cells.resize(count);
     } else {
-        std::vector<std::string> reshaped(static_cast<std::size_t>(newRows) * newCols);
+        std::vector<TCellText> reshaped(count);
         const int keepCols = std::min(colCount, newCols);
         for (int r = 0; r < std::min(rowCount, newRows); ++r)
             for (int c = 0; c < keepCols; ++c)

@@ -13,7 +13,9 @@
 #include <QString>
 
 #include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QLineEdit;
@@ -46,9 +48,12 @@ public:
     [[nodiscard]] int FixedRows() const;
     void SetFixedRows(int count);
     // A cell outside the grid raises ERangeError, as do column widths outside it.
-    [[nodiscard]] const std::string& Cell(int col, int row) const;
+    [[nodiscard]] std::string Cell(int col, int row) const;
     // Setting the cell that the in-place editor shows updates the editor's text as well.
-    void SetCell(int col, int row, std::string text);
+    void SetCell(int col, int row, std::string_view text);
+    // Sets the cells from (col, row) on to the right, one for each text, as SetCell would each;
+    // for a fill of many rows, where a call for each cell would cost more than the cell itself.
+    void SetCells(int col, int row, std::span<const std::string_view> texts);
     [[nodiscard]] int ColWidth(int col) const;
     void SetColWidth(int col, int width);
     [[nodiscard]] int DefaultRowHeight() const;

@@ -5,6 +5,7 @@
 #include "InputValidator.h"
 #include "Messages.h"
 #include "StringGrid.h"
+#include "StringGridCell.h"
 #include "TypedChar.h"
 
 #include <QColor>
@@ -49,7 +50,7 @@ struct TStringGrid::Private {
     int rowCount = 5;
     int fixedCols = 1;
     int fixedRows = 1;
-    std::vector<std::string> cells = std::vector<std::string>(25);
+    std::vector<TCellText> cells = std::vector<TCellText>(25);
     std::vector<int> colWidths = std::vector<int>(5, DefaultColWidth);
     std::vector<bool> fixedPitchCols = std::vector<bool>(5, false);
     int rowHeight = 24;

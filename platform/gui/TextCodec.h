@@ -21,13 +21,24 @@
 [[nodiscard]] std::string BytesToDisplayUtf8(std::string_view bytes);
 [[nodiscard]] std::string DisplayUtf8ToBytes(std::string_view utf8);
 
+// The most bytes the UTF-8 form of a byte's character takes.
+inline constexpr int MaxByteUtf8Size = 2;
+
+// Writes the UTF-8 form of the character that stands for the byte; returns the end of it.
+inline char* PutByteAsUtf8(char* out, unsigned char byte)
+{
+    if (byte < 0x80) {
+        *out++ = static_cast<char>(byte);
+    } else {
+        *out++ = static_cast<char>(0xC0 | (byte >> 6));
+        *out++ = static_cast<char>(0x80 | (byte & 0x3F));
+    }
+    return out;
+}
+
 // Appends the UTF-8 form of the character that stands for the byte.
 inline void AppendByteAsUtf8(std::string& out, unsigned char byte)
 {
-    if (byte < 0x80) {
-        out.push_back(static_cast<char>(byte));
-    } else {
-        out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
-        out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
-    }
+    char utf8[MaxByteUtf8Size];
+    out.append(utf8, PutByteAsUtf8(utf8, byte));
 }

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -477,6 +478,67 @@ TEST_F(StringGridTest, ReshapingKeepsTheCellsThatRemain)
     EXPECT_THROW((void)grid.Cell(Cols, 0), ERangeError);
     EXPECT_THROW(grid.SetCell(0, Rows, "x"), ERangeError);
     EXPECT_THROW(grid.SetFixedRows(Rows), ERangeError);
+}
+
+TEST_F(StringGridTest, RowsThatGoAreEmptyWhenTheGridGrowsAgain)
+{
+    const std::string long1 = "a text longer than a cell holds itself";
+    const std::string long2 = "another text longer than that, to reuse";
+    grid.SetCell(1, 3, long1);
+    grid.SetCell(2, 3, "short");
+    grid.SetCell(1, 2, long2);
+    grid.SetRowCount(3);
+    grid.SetRowCount(Rows);
+    EXPECT_EQ(grid.Cell(1, 3), "");
+    EXPECT_EQ(grid.Cell(2, 3), "");
+    EXPECT_EQ(grid.Cell(1, 2), long2);
+    grid.SetCell(1, 3, long2);
+    EXPECT_EQ(grid.Cell(1, 3), long2);
+}
+
+TEST_F(StringGridTest, SetCellsWritesARowFromTheColumnOnOrNothing)
+{
+    const std::string_view texts[] = {"x", "a text longer than a cell holds itself", ""};
+    grid.SetCell(3, 4, "before");
+    grid.SetCells(1, 4, texts);
+    EXPECT_EQ(grid.Cell(0, 4), "");
+    EXPECT_EQ(grid.Cell(1, 4), "x");
+    EXPECT_EQ(grid.Cell(2, 4), texts[1]);
+    EXPECT_EQ(grid.Cell(3, 4), "");
+    EXPECT_THROW(grid.SetCells(LastCol - 1, 5, texts), ERangeError);
+    EXPECT_THROW(grid.SetCells(0, Rows, texts), ERangeError);
+    EXPECT_EQ(grid.Cell(LastCol - 1, 5), "") << "a refused row writes no cell";
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST_F(StringGridTest, ARepaintAtTheEndOfAnUpdateIsTheOnlyPaintEvenWhenTheScrollBarComesOrGoes)
+{
+    for (const int rows : {3, Rows}) {
+        SCOPED_TRACE(rows);
+        QApplication::processEvents();
+        PaintCounter counter(grid.viewport());
+        grid.BeginUpdate();
+        grid.SetRowCount(rows);
+        grid.EndUpdate();
+        grid.viewport()->repaint();
+        QApplication::processEvents();
+        EXPECT_EQ(grid.verticalScrollBar()->isVisible(), rows == Rows);
+        EXPECT_EQ(counter.paints, 1);
+    }
 }
 
 TEST_F(StringGridTest, SuspendedUpdatesLeaveTheScrollBarUntilTheEnd)
