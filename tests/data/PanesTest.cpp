@@ -1,3 +1,4 @@
+#include "BrokenReads.h"
 #include "DataUnit.h"
 #include "Runtime.h"
 
@@ -73,11 +74,12 @@ struct TPaneState {
     int32_t size;
     int32_t cursor;
     bool cut;
+    bool broken;
 
     static TPaneState Of(int pane)
     {
         return {DataBuffer[pane], DataBuffer[pane].data(), DataFileName[pane], DataSize[pane], CursorAddress[pane],
-                DataCut[pane]};
+                DataCut[pane],    DataBroken[pane]};
     }
     bool operator==(const TPaneState&) const = default;
 };
@@ -168,7 +170,7 @@ TEST_F(PanesTest, LoadOfNoSuchFileChangesNothing)
     }
 }
 
-TEST_F(PanesTest, ReadOnlyFileFailsAfterCursorAndNameButKeepsTheBytes)
+TEST_F(PanesTest, AFileThatCannotBeOpenedChangesNothing)
 {
     Loaded(0, "cut", MiB + 1, 1);
     CursorAddress[0] = 12;
@@ -178,12 +180,38 @@ TEST_F(PanesTest, ReadOnlyFileFailsAfterCursorAndNameButKeepsTheBytes)
     ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
 
     EXPECT_THROW(LoadDataFile(0, readOnly), EInOutError);
+    EXPECT_TRUE(TPaneState::Of(0) == before);
+}
+
+TEST_F(PanesTest, AReadThatBreaksOffLeavesThePaneBrokenUntilItIsSaved)
+{
+    Loaded(0, "first", 40, 1);
+    CursorAddress[0] = 12;
+    const std::string path = PathOf("broken");
+    MakeFile(path, 1000, 3);
+    {
+        const BrokenReads broken(path, 100);
+        EXPECT_THROW(LoadDataFile(0, path), EInOutError);
+    }
+    EXPECT_TRUE(DataBroken[0]);
+    EXPECT_EQ(DataFileName[0], path);
     EXPECT_EQ(CursorAddress[0], 0);
-    EXPECT_EQ(DataFileName[0], readOnly);
-    EXPECT_EQ(DataSize[0], before.size);
-    EXPECT_EQ(DataCut[0], before.cut);
-    EXPECT_EQ(DataBuffer[0].data(), before.block);
-    EXPECT_TRUE(DataBuffer[0] == before.bytes);
+    ASSERT_EQ(DataSize[0], 1000);
+    EXPECT_TRUE(std::vector<uint8_t>(DataBuffer[0].begin(), DataBuffer[0].begin() + 100) == PatternBytes(0, 100, 3));
+
+    // A file that cannot be opened leaves the pane broken as it was.
+    const std::string readOnly = PathOf("read-only");
+    MakeFile(readOnly, 50, 2);
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    const TPaneState before = TPaneState::Of(0);
+    EXPECT_THROW(LoadDataFile(0, readOnly), EInOutError);
+    EXPECT_TRUE(TPaneState::Of(0) == before);
+
+    const std::string copy = PathOf("copy");
+    SaveDataFile(0, copy);
+    EXPECT_FALSE(DataBroken[0]) << "the pane holds the file it was saved to";
+    EXPECT_EQ(FileLength(copy), 1000);
+    EXPECT_FALSE(DataBroken[1]);
 }
 
 struct TCutSaveCase {
