@@ -1,5 +1,6 @@
 #include "BrokenReads.h"
 #include "DataUnit.h"
+#include "FileSizeLimit.h"
 #include "Runtime.h"
 
 #include <gtest/gtest.h>
@@ -284,14 +285,35 @@ TEST_F(PanesTest, SavingAnUncutPaneMakesTheFileExactlyItsSize)
 
 TEST_F(PanesTest, ShortWriteIsAnInOutError)
 {
-    if (FileLength("/dev/full") < 0)
-        GTEST_SKIP() << "no /dev/full";
+    // The target exists, so that a cut pane is written into it in place.
+    const std::string target = PathOf("target");
     for (const int64_t length : {int64_t{10}, MiB + 1}) {
         SCOPED_TRACE(length);
         Loaded(0, "source", length, 1);
-        EXPECT_THROW(SaveDataFile(0, "/dev/full"), EInOutError);
-        EXPECT_EQ(DataFileName[0], "/dev/full");
+        MakeFile(target, 0, 1);
+        const FileSizeLimit limit(4);
+        EXPECT_THROW(SaveDataFile(0, target), EInOutError);
+        EXPECT_EQ(DataFileName[0], target);
     }
+}
+
+TEST_F(PanesTest, APipeIsNoTargetForASave)
+{
+    const std::string pipe = PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    // A reader with room for a cut pane's mebibyte, so that a write would go through rather
+    // than wait.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_GE(::fcntl(reader, F_SETPIPE_SZ, static_cast<int>(MiB)), MiB);
+    for (const int64_t length : {int64_t{10}, MiB + 1}) {
+        SCOPED_TRACE(length);
+        Loaded(0, "source", length, 1);
+        EXPECT_THROW(SaveDataFile(0, pipe), EInOutError);
+        std::vector<char> received(MiB);
+        EXPECT_LE(::read(reader, received.data(), received.size()), 0) << "nothing was written into the pipe";
+    }
+    ::close(reader);
 }
 
 TEST_F(PanesTest, FreedPaneIsEmpty)
