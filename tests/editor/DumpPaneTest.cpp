@@ -101,7 +101,7 @@ TEST_F(DumpPane, TheCursorFollowsKeysClicksAndTheWheel)
     EXPECT_EQ(form->aDumpBar->PanelText(0), "00001D");
 }
 
-TEST_F(DumpPane, TheWheelTurnsForTheFocusedGridWhereverTheMouseIs)
+TEST_F(DumpPane, TheWheelTurnsForTheFocusedGridWhereverTheMouseIsWhateverWindowIsActive)
 {
     Load(1, Pattern(40));
     Load(0, Pattern(40));
@@ -109,14 +109,24 @@ TEST_F(DumpPane, TheWheelTurnsForTheFocusedGridWhereverTheMouseIs)
     form->mDoubleWindow->trigger();
     QApplication::processEvents();
     form->aDumpGrid->setFocus();
-    QWheelEvent down(QPointF(50, 30), form->bDumpGrid->viewport()->mapToGlobal(QPointF(50, 30)), QPoint(),
-                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(form->bDumpGrid->viewport(), &down);
-    EXPECT_EQ(form->ActivePane, 0);
-    EXPECT_EQ(form->aDumpGrid->Row(), 2);
-    EXPECT_EQ(CursorAddress[0], 16);
-    EXPECT_EQ(form->bDumpGrid->Row(), 1) << "pane b's selection stays on its cursor";
-    EXPECT_EQ(CursorAddress[1], 0);
+    QWidget other;
+    other.show();
+    for (QWidget* active : {static_cast<QWidget*>(form.get()), &other, static_cast<QWidget*>(nullptr)}) {
+        SCOPED_TRACE(active == form.get() ? "the window active" : active ? "another window active" : "none active");
+        QApplication::setActiveWindow(active);
+        ASSERT_EQ(QApplication::activeWindow(), active);
+        form->aDumpGrid->SetColRow(2, 1);
+        form->DumpGridCursorMoved();
+        QWheelEvent down(QPointF(50, 30), form->bDumpGrid->viewport()->mapToGlobal(QPointF(50, 30)), QPoint(),
+                         QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form->bDumpGrid->viewport(), &down);
+        EXPECT_EQ(form->ActivePane, 0);
+        EXPECT_EQ(form->aDumpGrid->Row(), 2);
+        EXPECT_EQ(CursorAddress[0], 16);
+        EXPECT_EQ(form->aDumpBar->PanelText(0), "000010");
+        EXPECT_EQ(form->bDumpGrid->Row(), 1) << "pane b's selection stays on its cursor";
+        EXPECT_EQ(CursorAddress[1], 0);
+    }
 }
 
 TEST_F(DumpPane, ALoadAmongTheEventsPendingAtTheFillIsWhatTheGridShows)
