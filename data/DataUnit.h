@@ -54,8 +54,12 @@ extern std::string DataFileName[PaneCount];
 extern int32_t DataSize[PaneCount];
 extern int32_t CursorAddress[PaneCount];
 extern bool DataCut[PaneCount];
+// The pane's last load broke off after the pane gave up its bytes: only those read before the
+// error are defined, so the pane no longer holds its file. A save makes it hold it again.
+extern bool DataBroken[PaneCount];
 
-// False, with nothing changed, when no such file exists.
+// False, with nothing changed, when no such file exists. A file that cannot be opened raises
+// EInOutError with nothing changed either; a read that fails part-way leaves the pane broken.
 bool LoadDataFile(int Pane, const std::string& FileName);
 void SaveDataFile(int Pane, const std::string& FileName);
 // Releases the pane's block and leaves the pane empty.

@@ -13,6 +13,7 @@ std::string DataFileName[PaneCount];
 int32_t DataSize[PaneCount];
 int32_t CursorAddress[PaneCount];
 bool DataCut[PaneCount];
+bool DataBroken[PaneCount];
 
 namespace {
 
@@ -28,13 +29,16 @@ bool LoadDataFile(int Pane, const std::string& FileName)
     CheckPane(Pane);
     if (!FileExists(FileName))
         return false;
+    // Opened before the pane changes, so that a file that cannot be opened leaves the pane, and
+    // the window that shows it, as they were.
+    TBinaryFile file = TBinaryFile::OpenExisting(FileName);
     CursorAddress[Pane] = 0;
     DataFileName[Pane] = FileName;
-    TBinaryFile file = TBinaryFile::OpenExisting(FileName);
 
     // From here on the old contents are gone. Each step below leaves a pane whose size matches
     // its block, so a failure part-way never leaves a released block in use.
     FreeDataBuffer(Pane);
+    DataBroken[Pane] = true;
     const int64_t length = file.Size();
     const bool cut = length > MaxDataSize;
     const int32_t size = cut ? MaxDataSize : static_cast<int32_t>(length);
@@ -47,6 +51,7 @@ bool LoadDataFile(int Pane, const std::string& FileName)
     DataCut[Pane] = cut;
     // A short read keeps the bytes that did arrive; the rest of the block stays zero.
     file.ReadExact(DataBuffer[Pane].data(), static_cast<size_t>(size));
+    DataBroken[Pane] = false;
     file.Close();
     return true;
 }
@@ -61,6 +66,7 @@ void SaveDataFile(int Pane, const std::string& FileName)
                                                              : TBinaryFile::Create(FileName);
     file.WriteExact(DataBuffer[Pane].data(), static_cast<size_t>(DataSize[Pane]));
     file.Close();
+    DataBroken[Pane] = false;
 }
 
 void FreeDataBuffer(int Pane)
@@ -69,6 +75,7 @@ void FreeDataBuffer(int Pane)
     std::vector<uint8_t>().swap(DataBuffer[Pane]);
     DataSize[Pane] = 0;
     DataCut[Pane] = false;
+    DataBroken[Pane] = false;
 }
 
 void InitDataLayer()

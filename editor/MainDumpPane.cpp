@@ -19,6 +19,7 @@ namespace {
 
 constexpr int BytesPerRow = TMainForm::DumpBytesPerRow;
 constexpr const char* NoFileOpened = "Not saved: no file has been opened in this pane.";
+constexpr const char* NotReadWhole = "Not saved: the file could not be read whole.";
 
 // Whether the two names lead to one existing file.
 bool SameFile(const std::string& first, const std::string& second)
@@ -187,39 +188,41 @@ void TMainForm::pmKindClick(TMenuItem* sender)
     PopupMenu1->SetTag(sender->Tag());
 }
 
-void TMainForm::LoadIntoPane(int pane, const std::string& fileName)
+void TMainForm::LoadAndFillActivePane(const std::string& fileName)
 {
-    // A load that fails part-way leaves the pane naming a file whose bytes it does not hold; a
-    // file that is not there changes nothing.
-    const TPaneFile before = m_paneFile[pane];
-    m_paneFile[pane] = TPaneFile::Broken;
-    m_paneFile[pane] = LoadDataFile(pane, fileName) ? TPaneFile::Whole : before;
+    const int p = ActivePane;
+    try {
+        if (LoadDataFile(p, fileName))
+            m_holdsFile[p] = true;
+    } catch (const ERuntimeError&) {
+        // A read that broke off leaves the pane broken, named after the file, at address 0 and
+        // holding what arrived: refilled, the window shows that before the error box says why. A
+        // file that could not be opened left the pane as it was; only a pane already in that
+        // state is refilled then, which shows it as it is.
+        if (DataBroken[p] && DataFileName[p] == fileName && CursorAddress[p] == 0)
+            FillDumpGrid();
+        throw;
+    }
+    FillDumpGrid();
 }
 
 void TMainForm::mOpenClick(TMenuItem*)
 {
-    const int p = ActivePane;
-    OpenDialog1->SetFileName(DataFileName[p]);
+    OpenDialog1->SetFileName(DataFileName[ActivePane]);
     if (!OpenDialog1->Execute())
         return;
-    LoadIntoPane(p, OpenDialog1->FileName());
-    FillDumpGrid();
+    LoadAndFillActivePane(OpenDialog1->FileName());
 }
 
 void TMainForm::mSaveClick(TMenuItem*)
 {
     const int p = ActivePane;
-    switch (m_paneFile[p]) {
-    case TPaneFile::Whole:
-        SaveDataFile(p, DataFileName[p]);
-        break;
-    case TPaneFile::Broken:
-        ShowMessage("Not saved: the file could not be read whole.");
-        break;
-    case TPaneFile::None:
+    if (DataBroken[p])
+        ShowMessage(NotReadWhole);
+    else if (!m_holdsFile[p])
         ShowMessage(NoFileOpened);
-        break;
-    }
+    else
+        SaveDataFile(p, DataFileName[p]);
 }
 
 void TMainForm::mSaveAsClick(TMenuItem*)
@@ -228,19 +231,25 @@ void TMainForm::mSaveAsClick(TMenuItem*)
     SaveDialog1->SetFileName(DataFileName[p]);
     if (!SaveDialog1->Execute())
         return;
-    // The name a pane starts with may be a file whose bytes it was never given: writing the
-    // empty pane over that file would wipe it, as Save would.
-    if (m_paneFile[p] == TPaneFile::None && SameFile(SaveDialog1->FileName(), DataFileName[p])) {
-        ShowMessage(NoFileOpened);
-        return;
+    // Written over the file the pane names, a pane that never got its bytes would wipe it, and
+    // one whose read broke off would put zeros in place of the bytes it never read, as Save
+    // would. Under any other name the pane is written as it is.
+    if (SameFile(SaveDialog1->FileName(), DataFileName[p])) {
+        if (DataBroken[p]) {
+            ShowMessage(NotReadWhole);
+            return;
+        }
+        if (!m_holdsFile[p]) {
+            ShowMessage(NoFileOpened);
+            return;
+        }
     }
     SaveDataFile(p, SaveDialog1->FileName());
-    m_paneFile[p] = TPaneFile::Whole;
+    m_holdsFile[p] = true;
     SetCaptionFromPane(p);
 }
 
 void TMainForm::WMDropFiles(const std::string& path)
 {
-    LoadIntoPane(ActivePane, path);
-    FillDumpGrid();
+    LoadAndFillActivePane(path);
 }

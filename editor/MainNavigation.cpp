@@ -50,8 +50,10 @@ void TMainForm::mMoveToUserClick(TMenuItem*)
 
 namespace {
 
-// Moves the active pane's cursor by the current style's size, when that lands on a byte of the
-// pane's data. The size is recounted first even when the cursor cannot move.
+// Moves the active pane's cursor by the current style's size: back while that stays at or above
+// address 0, forward while it stays below the end of the data. A step back from a cursor beyond
+// the data may land beyond it still, where the cursor may stand. The size is recounted first
+// even when the cursor cannot move.
 void JumpByStyle(TMainForm& form, int direction)
 {
     const int p = form.ActivePane;
@@ -59,8 +61,7 @@ void JumpByStyle(TMainForm& form, int direction)
         return;
     RecountStyle(form.CurrentStyle);
     const int64_t target = int64_t{CursorAddress[p]} + int64_t{direction} * form.CurrentStyleRecord().TotalSize;
-    // Also backward from a cursor beyond the end of the data: the target must be a byte of it.
-    if (target < 0 || target >= DataSize[p])
+    if (direction < 0 ? target < 0 : target >= DataSize[p])
         return;
     CursorAddress[p] = static_cast<int32_t>(target);
     form.ShowCursor(p);

@@ -280,14 +280,14 @@ private:
     // Reads the style group file and shows the group in the Style menu and both style grids.
     void ReadStyleGroup(const std::string& fileName);
     void SetCaptionFromPane(int pane);
-    void LoadIntoPane(int pane, const std::string& fileName);
+    // Loads the file into the active pane and refills the pane's dump grid.
+    void LoadAndFillActivePane(const std::string& fileName);
     void FillStyleGrid(int pane);
 
-    // What a pane holds of the file it names. Save writes only a pane that holds the whole file
-    // (loaded or saved in this run), so that neither a name kept from the last run nor a load that
-    // failed part-way gets an empty or partial pane written over the file.
-    enum class TPaneFile : uint8_t { None, Whole, Broken };
-    TPaneFile m_paneFile[2] = {TPaneFile::None, TPaneFile::None};
+    // Whether a pane was given a file in this run (loaded or saved). Save writes only such a pane,
+    // and only one whose load did not break off (DataBroken), so that neither a name kept from the
+    // last run nor a load that failed part-way gets an empty or partial pane written over the file.
+    bool m_holdsFile[2] = {false, false};
     // Whether the last mouse press on a style grid hit its header row, which leaves the current
     // cell on a field row: the double click it starts opens no bit editor.
     bool m_lastPressOnHeader = false;

@@ -19,22 +19,44 @@ namespace {
     throw EInOutError(error, std::strerror(error), path);
 }
 
-bool HasReadOnlyAttribute(const std::string& path)
+// A target that exists but is no regular file (a pipe, a device, a socket) is refused for
+// writing rather than waited on: a pipe without a reader holds the open, and with one each
+// write once its buffer is full, for ever. A file whose write permission bits are all clear
+// counts as read-only.
+void RefuseAsWriteTarget(const std::string& path)
 {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0222) == 0;
+    if (::stat(path.c_str(), &info) != 0)
+        return;
+    if (!S_ISREG(info.st_mode))
+        ThrowOsError(S_ISDIR(info.st_mode) ? EISDIR : EINVAL, path);
+    if ((info.st_mode & 0222) == 0)
+        ThrowOsError(EACCES, path);
 }
 
 int OpenOrThrow(const std::string& path, int flags)
 {
-    if ((flags & O_ACCMODE) != O_RDONLY && HasReadOnlyAttribute(path))
-        ThrowOsError(EACCES, path);
+    const bool writing = (flags & O_ACCMODE) != O_RDONLY;
+    if (writing)
+        RefuseAsWriteTarget(path);
+    // Opened without waiting, in case a pipe took the name since the check: the open then
+    // fails or yields a descriptor that the check below refuses.
+    const int waitFlag = writing ? O_NONBLOCK : 0;
     int descriptor = -1;
     do
-        descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+        descriptor = ::open(path.c_str(), flags | waitFlag | O_CLOEXEC, 0666);
     while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0)
         ThrowOsError(errno, path);
+    if (!writing)
+        return descriptor;
+    struct stat info {};
+    const bool regular = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
+    if (!regular || ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0) {
+        const int error = regular ? errno : EINVAL;
+        ::close(descriptor);
+        ThrowOsError(error, path);
+    }
     return descriptor;
 }
 

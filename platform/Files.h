@@ -16,7 +16,8 @@
 class TBinaryFile {
 public:
     // An existing file for reading and writing, not truncated, positioned at its start. A file
-    // whose write permission bits are all clear counts as read-only and is refused, for root too.
+    // whose write permission bits are all clear counts as read-only and is refused, for root too;
+    // so is, at once, whatever is no regular file (a pipe, a device): no open for writing waits.
     [[nodiscard]] static TBinaryFile OpenExisting(const std::string& path);
     // An existing plain file for reading only, positioned at its start; read-only files too.
     // A pipe or a device is refused rather than waited on. The size the file has at the open
@@ -27,7 +28,8 @@ public:
     // costs no test of its own.
     [[nodiscard]] static std::optional<TBinaryFile> OpenReadOnlyIfExists(const std::string& path,
                                                                          int64_t* sizeAtOpen = nullptr);
-    // Creates the file, or truncates an existing one; refuses a read-only file likewise.
+    // Creates the file, or truncates an existing one; refuses a read-only file, or one that is
+    // no regular file, likewise.
     [[nodiscard]] static TBinaryFile Create(const std::string& path);
     // An existing file for writing at its end; refuses a read-only file likewise.
     [[nodiscard]] static TBinaryFile OpenForAppend(const std::string& path);

@@ -26,11 +26,13 @@ bool PassingFocus(Qt::FocusReason reason)
 }
 
 // The grid that has the focus itself or through its in-place editor.
-TStringGrid* FocusedGrid()
+// The grid that has the focus in the window, or gets it back when the window is activated: while
+// no window is active the application has no focus widget, but the window keeps its own.
+TStringGrid* FocusedGridIn(const QWidget* window)
 {
-    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+    for (QWidget* widget = window->focusWidget(); widget; widget = widget->parentWidget())
         if (auto* grid = qobject_cast<TStringGrid*>(widget))
-            return grid;
+            return grid->isVisible() ? grid : nullptr;
     return nullptr;
 }
 
@@ -213,10 +215,10 @@ void TStringGrid::mouseReleaseEvent(QMouseEvent* event)
 void TStringGrid::wheelEvent(QWheelEvent* event)
 {
     event->accept();
-    // As on Windows, the wheel turns for the grid that has the focus, wherever the mouse is: a
-    // grid that moved its selection without having the focus would leave whatever follows the
-    // focused grid's selection out of step.
-    if (TStringGrid* focused = FocusedGrid(); focused && focused != this && focused->window() == window()) {
+    // As on Windows, the wheel turns for the grid that has the focus, wherever the mouse is, and
+    // also while the window is not active: a grid that moved its selection without having the
+    // focus would leave whatever follows the focused grid's selection out of step.
+    if (TStringGrid* focused = FocusedGridIn(window()); focused && focused != this) {
         QWidget* target = focused->viewport();
         QWheelEvent forwarded(target->mapFromGlobal(event->globalPosition()), event->globalPosition(),
                               event->pixelDelta(), event->angleDelta(), event->buttons(), event->modifiers(),

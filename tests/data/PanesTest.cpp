@@ -1,4 +1,6 @@
+#include "BrokenReads.h"
 #include "DataUnit.h"
+#include "FileSizeLimit.h"
 #include "Runtime.h"
 
 #include <gtest/gtest.h>
@@ -73,11 +75,12 @@ struct TPaneState {
     int32_t size;
     int32_t cursor;
     bool cut;
+    bool broken;
 
     static TPaneState Of(int pane)
     {
         return {DataBuffer[pane], DataBuffer[pane].data(), DataFileName[pane], DataSize[pane], CursorAddress[pane],
-                DataCut[pane]};
+                DataCut[pane],    DataBroken[pane]};
     }
     bool operator==(const TPaneState&) const = default;
 };
@@ -168,7 +171,7 @@ TEST_F(PanesTest, LoadOfNoSuchFileChangesNothing)
     }
 }
 
-TEST_F(PanesTest, ReadOnlyFileFailsAfterCursorAndNameButKeepsTheBytes)
+TEST_F(PanesTest, AFileThatCannotBeOpenedChangesNothing)
 {
     Loaded(0, "cut", MiB + 1, 1);
     CursorAddress[0] = 12;
@@ -178,12 +181,38 @@ TEST_F(PanesTest, ReadOnlyFileFailsAfterCursorAndNameButKeepsTheBytes)
     ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
 
     EXPECT_THROW(LoadDataFile(0, readOnly), EInOutError);
+    EXPECT_TRUE(TPaneState::Of(0) == before);
+}
+
+TEST_F(PanesTest, AReadThatBreaksOffLeavesThePaneBrokenUntilItIsSaved)
+{
+    Loaded(0, "first", 40, 1);
+    CursorAddress[0] = 12;
+    const std::string path = PathOf("broken");
+    MakeFile(path, 1000, 3);
+    {
+        const BrokenReads broken(path, 100);
+        EXPECT_THROW(LoadDataFile(0, path), EInOutError);
+    }
+    EXPECT_TRUE(DataBroken[0]);
+    EXPECT_EQ(DataFileName[0], path);
     EXPECT_EQ(CursorAddress[0], 0);
-    EXPECT_EQ(DataFileName[0], readOnly);
-    EXPECT_EQ(DataSize[0], before.size);
-    EXPECT_EQ(DataCut[0], before.cut);
-    EXPECT_EQ(DataBuffer[0].data(), before.block);
-    EXPECT_TRUE(DataBuffer[0] == before.bytes);
+    ASSERT_EQ(DataSize[0], 1000);
+    EXPECT_TRUE(std::vector<uint8_t>(DataBuffer[0].begin(), DataBuffer[0].begin() + 100) == PatternBytes(0, 100, 3));
+
+    // A file that cannot be opened leaves the pane broken as it was.
+    const std::string readOnly = PathOf("read-only");
+    MakeFile(readOnly, 50, 2);
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    const TPaneState before = TPaneState::Of(0);
+    EXPECT_THROW(LoadDataFile(0, readOnly), EInOutError);
+    EXPECT_TRUE(TPaneState::Of(0) == before);
+
+    const std::string copy = PathOf("copy");
+    SaveDataFile(0, copy);
+    EXPECT_FALSE(DataBroken[0]) << "the pane holds the file it was saved to";
+    EXPECT_EQ(FileLength(copy), 1000);
+    EXPECT_FALSE(DataBroken[1]);
 }
 
 struct TCutSaveCase {
@@ -256,14 +285,35 @@ TEST_F(PanesTest, SavingAnUncutPaneMakesTheFileExactlyItsSize)
 
 TEST_F(PanesTest, ShortWriteIsAnInOutError)
 {
-    if (FileLength("/dev/full") < 0)
-        GTEST_SKIP() << "no /dev/full";
+    // The target exists, so that a cut pane is written into it in place.
+    const std::string target = PathOf("target");
     for (const int64_t length : {int64_t{10}, MiB + 1}) {
         SCOPED_TRACE(length);
         Loaded(0, "source", length, 1);
-        EXPECT_THROW(SaveDataFile(0, "/dev/full"), EInOutError);
-        EXPECT_EQ(DataFileName[0], "/dev/full");
+        MakeFile(target, 0, 1);
+        const FileSizeLimit limit(4);
+        EXPECT_THROW(SaveDataFile(0, target), EInOutError);
+        EXPECT_EQ(DataFileName[0], target);
     }
+}
+
+TEST_F(PanesTest, APipeIsNoTargetForASave)
+{
+    const std::string pipe = PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    // A reader with room for a cut pane's mebibyte, so that a write would go through rather
+    // than wait.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_GE(::fcntl(reader, F_SETPIPE_SZ, static_cast<int>(MiB)), MiB);
+    for (const int64_t length : {int64_t{10}, MiB + 1}) {
+        SCOPED_TRACE(length);
+        Loaded(0, "source", length, 1);
+        EXPECT_THROW(SaveDataFile(0, pipe), EInOutError);
+        std::vector<char> received(MiB);
+        EXPECT_LE(::read(reader, received.data(), received.size()), 0) << "nothing was written into the pipe";
+    }
+    ::close(reader);
 }
 
 TEST_F(PanesTest, FreedPaneIsEmpty)

@@ -1,10 +1,13 @@
 #include "MainFormFixture.h"
 
+#include "BrokenReads.h"
 #include "TextCodec.h"
 
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -98,7 +101,7 @@ TEST_F(DumpPane, TheCursorFollowsKeysClicksAndTheWheel)
     EXPECT_EQ(form->aDumpBar->PanelText(0), "00001D");
 }
 
-TEST_F(DumpPane, TheWheelTurnsForTheFocusedGridWhereverTheMouseIs)
+TEST_F(DumpPane, TheWheelTurnsForTheFocusedGridWhereverTheMouseIsWhateverWindowIsActive)
 {
     Load(1, Pattern(40));
     Load(0, Pattern(40));
@@ -106,14 +109,24 @@ TEST_F(DumpPane, TheWheelTurnsForTheFocusedGridWhereverTheMouseIs)
     form->mDoubleWindow->trigger();
     QApplication::processEvents();
     form->aDumpGrid->setFocus();
-    QWheelEvent down(QPointF(50, 30), form->bDumpGrid->viewport()->mapToGlobal(QPointF(50, 30)), QPoint(),
-                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(form->bDumpGrid->viewport(), &down);
-    EXPECT_EQ(form->ActivePane, 0);
-    EXPECT_EQ(form->aDumpGrid->Row(), 2);
-    EXPECT_EQ(CursorAddress[0], 16);
-    EXPECT_EQ(form->bDumpGrid->Row(), 1) << "pane b's selection stays on its cursor";
-    EXPECT_EQ(CursorAddress[1], 0);
+    QWidget other;
+    other.show();
+    for (QWidget* active : {static_cast<QWidget*>(form.get()), &other, static_cast<QWidget*>(nullptr)}) {
+        SCOPED_TRACE(active == form.get() ? "the window active" : active ? "another window active" : "none active");
+        QApplication::setActiveWindow(active);
+        ASSERT_EQ(QApplication::activeWindow(), active);
+        form->aDumpGrid->SetColRow(2, 1);
+        form->DumpGridCursorMoved();
+        QWheelEvent down(QPointF(50, 30), form->bDumpGrid->viewport()->mapToGlobal(QPointF(50, 30)), QPoint(),
+                         QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form->bDumpGrid->viewport(), &down);
+        EXPECT_EQ(form->ActivePane, 0);
+        EXPECT_EQ(form->aDumpGrid->Row(), 2);
+        EXPECT_EQ(CursorAddress[0], 16);
+        EXPECT_EQ(form->aDumpBar->PanelText(0), "000010");
+        EXPECT_EQ(form->bDumpGrid->Row(), 1) << "pane b's selection stays on its cursor";
+        EXPECT_EQ(CursorAddress[1], 0);
+    }
 }
 
 TEST_F(DumpPane, ALoadAmongTheEventsPendingAtTheFillIsWhatTheGridShows)
@@ -242,15 +255,113 @@ TEST_F(DumpPane, SaveWritesOnlyAPaneThatHoldsItsFileAndSaysWhyItDoesNot)
     EXPECT_EQ(ReadFile(path), changed);
     EXPECT_TRUE(recorder.Messages.empty());
 
-    // A load that fails once the pane has given up its bytes leaves nothing to write back.
-    const std::string readOnly = WriteFile("read-only.bin", Pattern(30));
-    ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner));
-    seam.FileAnswers = {readOnly};
-    form->mOpen->trigger();
+    // A load that breaks off once the pane has given up its bytes leaves nothing to write back.
+    const std::string broken = WriteFile("broken.bin", Pattern(30));
+    {
+        const BrokenReads reads(broken, 10);
+        seam.FileAnswers = {broken};
+        form->mOpen->trigger();
+    }
     ASSERT_EQ(recorder.Errors.size(), 1u);
     form->mSave->trigger();
-    EXPECT_EQ(ReadFile(readOnly), Pattern(30));
+    EXPECT_EQ(ReadFile(broken), Pattern(30));
     EXPECT_EQ(recorder.Messages, std::vector<std::string>{"Not saved: the file could not be read whole."});
+}
+
+TEST_F(DumpPane, SaveAsRefusesTheFileWhoseReadBrokeOffButWritesThePaneUnderAnyOtherName)
+{
+    const std::vector<uint8_t> original(1000, 0xAA);
+    const std::string path = WriteFile("broken.bin", original);
+    {
+        const BrokenReads reads(path, 100);
+        RunHandler([&] { form->WMDropFiles(path); });
+    }
+    ASSERT_EQ(recorder.Errors.size(), 1u);
+    seam.FileAnswers = {path};
+    form->mSaveAs->trigger();
+    EXPECT_EQ(seam.FileRequests.back().proposed, path);
+    EXPECT_EQ(ReadFile(path), original);
+    EXPECT_EQ(recorder.Messages, std::vector<std::string>{"Not saved: the file could not be read whole."});
+
+    const std::string other = folder.filePath(QStringLiteral("other.bin")).toStdString();
+    seam.FileAnswers = {other};
+    form->mSaveAs->trigger();
+    std::vector<uint8_t> held(1000, 0x00);
+    std::fill_n(held.begin(), 100, 0xAA);
+    EXPECT_EQ(ReadFile(other), held);
+    EXPECT_EQ(form->windowTitle().toStdString(), "Byteloom - other.bin");
+    // The pane now holds the file it was written to, so Save writes there.
+    DataBuffer[0][500] = 0x55;
+    form->mSave->trigger();
+    held[500] = 0x55;
+    EXPECT_EQ(ReadFile(other), held);
+    EXPECT_EQ(recorder.Messages.size(), 1u);
+}
+
+TEST_F(DumpPane, AnOpenOrADropThatCannotOpenTheFileLeavesThePaneAndTheWindowAsTheyWere)
+{
+    const std::string readOnly = WriteFile("read-only.bin", Pattern(30));
+    ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(readOnly), QFileDevice::ReadOwner));
+    SetFields({{vkByte, 1}});
+    const std::string path = Load(0, Pattern(40), "a.bin");
+    ShowWindow();
+    for (const bool drop : {false, true}) {
+        SCOPED_TRACE(drop ? "drop" : "open");
+        Click(form->aDumpGrid, 2, 2);
+        ASSERT_EQ(CursorAddress[0], 0x10);
+        if (drop) {
+            RunHandler([&] { form->WMDropFiles(readOnly); });
+        } else {
+            seam.FileAnswers = {readOnly};
+            form->mOpen->trigger();
+        }
+        EXPECT_EQ(recorder.Errors.size(), drop ? 2u : 1u);
+        EXPECT_EQ(DataFileName[0], path);
+        EXPECT_EQ(CursorAddress[0], 0x10);
+        EXPECT_EQ(form->aDumpGrid->Row(), 2);
+        EXPECT_EQ(form->aDumpGrid->Col(), 2);
+        EXPECT_EQ(form->aDumpBar->PanelText(0), "000010");
+        EXPECT_EQ(form->aDumpBar->PanelText(3), "a.bin");
+        EXPECT_EQ(form->aStyleGrid->Cell(1, 1), "000010");
+        EXPECT_EQ(form->windowTitle().toStdString(), "Byteloom - a.bin");
+    }
+    // A value typed now lands on the byte the window shows.
+    form->aStyleGrid->setFocus();
+    Click(form->aStyleGrid, 4, 1);
+    QTest::keyClicks(form->aStyleGrid, QStringLiteral("7"));
+    QTest::keyClick(form->aStyleGrid, Qt::Key_Return);
+    EXPECT_EQ(DataBuffer[0][0x10], 0x07);
+    EXPECT_EQ(DataBuffer[0][0], Pattern(40)[0]);
+    EXPECT_EQ(form->aDumpGrid->Cell(2, 2), "07");
+    form->mSave->trigger();
+    EXPECT_EQ(ReadFile(path)[0x10], 0x07) << "the pane still holds its own file";
+}
+
+TEST_F(DumpPane, AReadThatBreaksOffShowsWhatThePaneNowHoldsWithTheCursorOnTheSelection)
+{
+    SetFields({{vkByte, 1}});
+    Load(0, Pattern(40), "a.bin");
+    ShowWindow();
+    Click(form->aDumpGrid, 2, 2);
+    ASSERT_EQ(CursorAddress[0], 0x10);
+    const std::string path = WriteFile("broken.bin", std::vector<uint8_t>(1000, 0xAA));
+    {
+        const BrokenReads reads(path, 100);
+        RunHandler([&] { form->WMDropFiles(path); });
+    }
+    ASSERT_EQ(recorder.Errors.size(), 1u);
+    TStringGrid* grid = form->aDumpGrid;
+    EXPECT_EQ(grid->RowCount(), 64);
+    EXPECT_EQ(grid->Cell(5, 7), "AA") << "address 99, the last byte read";
+    EXPECT_EQ(grid->Cell(6, 7), "00") << "address 100, never read";
+    EXPECT_EQ(CursorAddress[0], 0);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(form->aDumpBar->PanelText(0), "000000");
+    EXPECT_EQ(form->aDumpBar->PanelText(2), "1000bytes");
+    EXPECT_EQ(form->aDumpBar->PanelText(3), "broken.bin");
+    EXPECT_EQ(form->aStyleGrid->Cell(1, 1), "000000");
+    EXPECT_EQ(form->windowTitle().toStdString(), "Byteloom - broken.bin");
 }
 
 TEST_F(DumpPane, SaveAsNamesThePaneAfterTheNewFile)

@@ -1,8 +1,10 @@
+#include "FileSizeLimit.h"
 #include "Files.h"
 #include "Runtime.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -14,6 +16,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -166,10 +169,57 @@ TEST_F(FilesTest, ShortTransfersAreInOutErrors)
     EXPECT_EQ(std::string(bytes, 4), "0123");
     EXPECT_EQ(file.Read(bytes, sizeof bytes), 0U);
 
-    if (!FileExists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    TBinaryFile full = TBinaryFile::OpenExisting("/dev/full");
-    EXPECT_THROW(full.WriteExact("x", 1), EInOutError);
+    const FileSizeLimit limit(4);
+    TBinaryFile full = TBinaryFile::Create(PathOf("full"));
+    EXPECT_THROW(full.WriteExact("0123456789", 10), EInOutError);
+}
+
+// Each way of opening a file for writing, onto a name that something other than a regular file
+// holds.
+const std::pair<const char*, void (*)(const std::string&)> WriteOpens[] = {
+    {"create", [](const std::string& path) { (void)TBinaryFile::Create(path); }},
+    {"open existing", [](const std::string& path) { (void)TBinaryFile::OpenExisting(path); }},
+    {"append", [](const std::string& path) { (void)TBinaryFile::OpenForAppend(path); }},
+    {"text", [](const std::string& path) { TTextWriter(path).Close(); }},
+};
+
+TEST_F(FilesTest, APipeWithoutAReaderIsRefusedForWritingAtOnce)
+{
+    const std::string pipe = PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    for (const auto& [name, open] : WriteOpens) {
+        SCOPED_TRACE(name);
+        // In a child that an alarm ends, so that an open that waits fails the case, not the run.
+        EXPECT_EXIT(
+            {
+                ::alarm(10);
+                try {
+                    open(pipe);
+                } catch (const EInOutError& error) {
+                    std::_Exit(std::string(error.what()).ends_with(": " + pipe) ? 0 : 2);
+                }
+                std::_Exit(1);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
+}
+
+TEST_F(FilesTest, WhatIsNoRegularFileIsRefusedForWritingAndGetsNothing)
+{
+    const std::string pipe = PathOf("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    // A reader, so that a write would go through rather than wait.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    for (const std::string& target : {pipe, std::string("/dev/null")}) {
+        for (const auto& [name, open] : WriteOpens) {
+            SCOPED_TRACE(target + ", " + name);
+            EXPECT_THROW(open(target), EInOutError);
+        }
+    }
+    ::close(reader);
+    std::filesystem::create_directory(PathOf("folder.d"));
+    EXPECT_THROW((void)TBinaryFile::Create(PathOf("folder.d")), EInOutError);
 }
 
 TEST_F(FilesTest, TextReaderTakesBothLineEndsAndGivesEmptyLinesPastTheEnd)
