@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
 using FolderListing = TrawlboxTest;
@@ -93,6 +95,34 @@ TEST_F(FolderListing, ComparisonTicksChangedFilesAndAppendsNewOnes)
     form->mComparison->trigger();
     EXPECT_EQ(Ticked(), std::vector<std::string>{touched});
     EXPECT_EQ(Items().size(), 6U);
+}
+
+// Names are bytes: neither bytes that are not UTF-8 nor letter case make two files one item.
+TEST_F(FolderListing, ComparisonFindsEachFileByTheBytesOfItsName)
+{
+    const std::string first = WriteTree("bad\xFF.bin", "1");
+    const std::string second = WriteTree("bad\xFE.bin", "2");
+    const std::string listed = WriteTree("caf\xE9.bin", "3");
+    const std::string upper = WriteTree("A.bin", "4");
+    const std::string lower = WriteTree("a.bin", "5");
+    for (const std::string& path : {first, second, listed, upper, lower})
+        SetModified(path, 1797000000);
+    form->FolderPath = Tree();
+    form->ListFolder(form->FolderPath);
+    ASSERT_EQ(Items().size(), 5U);
+
+    SetModified(first, 1797000010);
+    SetModified(lower, 1797000010);
+    const std::string added = WriteTree("caf\xE8.bin", "6");
+    for (int comparison = 0; comparison < 2; ++comparison)
+        form->mComparison->trigger();
+
+    std::vector<std::string> ticked = Ticked();
+    std::sort(ticked.begin(), ticked.end());
+    EXPECT_EQ(ticked, (std::vector<std::string>{lower, first}));
+    ASSERT_EQ(Items().size(), 6U);
+    EXPECT_EQ(Items().back(), added);
+    EXPECT_FALSE(form->CheckListBox1->Checked(5));
 }
 
 TEST_F(FolderListing, TheListHoldsAtMost100001Files)
