@@ -1,5 +1,6 @@
 #include "SearchResultFile.h"
 
+#include "ResultPathLine.h"
 #include "Runtime.h"
 
 TSearchResultFile::TSearchResultFile(const std::string& fileName) : m_writer(fileName) {}
@@ -11,7 +12,7 @@ void TSearchResultFile::SearchFile(const std::string& path, const uint8_t* patte
     int32_t fileHits = 0;
     m_scanner.Scan(path, pattern, patternLength, [&](int64_t offset) {
         if (fileHits == 0) {
-            m_writer.WriteLine(path);
+            m_writer.WriteLine(ResultPathLine(path));
         } else if (m_hits >= MaxHits) {
             m_writer.WriteLine("   Any More...");
             return false;
