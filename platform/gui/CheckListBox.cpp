@@ -21,7 +21,7 @@ public:
 
     [[nodiscard]] int rowCount(const QModelIndex& parent) const override
     {
-        return parent.isValid() ? 0 : static_cast<int>(m_texts.size());
+        return parent.isValid() ? 0 : m_shown;
     }
 
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override
@@ -59,7 +59,6 @@ public:
     void Add(const std::string& text)
     {
         const int row = Count();
-        beginInsertRows({}, row, row);
         m_texts.push_back(text);
         m_checked.push_back(0);
         m_nextOfKey.push_back(-1);
@@ -69,7 +68,16 @@ public:
             m_nextOfKey[static_cast<size_t>(entry->second.last)] = row;
             entry->second.last = row;
         }
-        endInsertRows();
+        if (m_updates == 0)
+            ShowAdded();
+    }
+
+    void BeginUpdate() { ++m_updates; }
+
+    void EndUpdate()
+    {
+        if (m_updates > 0 && --m_updates == 0)
+            ShowAdded();
     }
 
     void Clear()
@@ -79,6 +87,7 @@ public:
         m_checked.clear();
         m_nextOfKey.clear();
         m_index.clear();
+        m_shown = 0;
         endResetModel();
     }
 
@@ -92,6 +101,8 @@ public:
     {
         CheckRange(row, 0, Count() - 1);
         m_checked[static_cast<size_t>(row)] = on ? 1 : 0;
+        if (row >= m_shown)
+            return;
         const QModelIndex changed = index(row);
         emit dataChanged(changed, changed, {Qt::CheckStateRole});
     }
@@ -101,7 +112,8 @@ public:
         if (m_checked.empty())
             return;
         std::fill(m_checked.begin(), m_checked.end(), on ? 1 : 0);
-        emit dataChanged(index(0), index(Count() - 1), {Qt::CheckStateRole});
+        if (m_shown > 0)
+            emit dataChanged(index(0), index(m_shown - 1), {Qt::CheckStateRole});
     }
 
     [[nodiscard]] int IndexOf(const std::string& text) const
@@ -150,11 +162,24 @@ private:
         return key;
     }
 
+    // Tells the views of the items added since they last heard, in one insertion.
+    void ShowAdded()
+    {
+        if (m_shown == Count())
+            return;
+        beginInsertRows({}, m_shown, Count() - 1);
+        m_shown = Count();
+        endInsertRows();
+    }
+
     std::vector<std::string> m_texts;
     std::vector<char> m_checked;
     // Entry i: the next item after item i with the same key, or -1.
     std::vector<int> m_nextOfKey;
     std::unordered_map<std::string, TKeyRows> m_index;
+    // The items that the views know of: the first m_shown. The rest were added in an update.
+    int m_shown = 0;
+    int m_updates = 0;
 };
 
 namespace {
@@ -205,6 +230,16 @@ const std::string& TCheckListBox::Item(int index) const
 void TCheckListBox::Add(const std::string& text)
 {
     m_model->Add(text);
+}
+
+void TCheckListBox::BeginUpdate()
+{
+    m_model->BeginUpdate();
+}
+
+void TCheckListBox::EndUpdate()
+{
+    m_model->EndUpdate();
 }
 
 void TCheckListBox::Clear()

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -66,6 +67,38 @@ TEST(CheckListBox, AnItemShowsItsNameOnOneLineAndKeepsItsBytes)
     EXPECT_EQ(list.Item(1), "/t/new\nline.bin");
     EXPECT_EQ(list.model()->index(0, 0).data().toString(), QStringLiteral("/t/bad\\xFF.bin"));
     EXPECT_EQ(list.model()->index(1, 0).data().toString(), QStringLiteral("/t/new\\x0Aline.bin"));
+}
+
+TEST(CheckListBox, ItemsAddedInAnUpdateAreItemsAtOnceAndShownInOneInsertion)
+{
+    TCheckListBox list;
+    list.Add("shown");
+    QSignalSpy inserted(list.model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(list.model(), &QAbstractItemModel::dataChanged);
+    list.BeginUpdate();
+    list.BeginUpdate();
+    list.Add("/t/a");
+    list.Add("/t/B");
+    list.SetChecked(2, true);
+    list.EndUpdate();
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Item(2), "/t/B");
+    EXPECT_EQ(list.IndexOfExact("/t/b"), 2);
+    EXPECT_TRUE(list.Checked(2));
+    EXPECT_EQ(list.model()->rowCount(), 1);
+    EXPECT_TRUE(inserted.isEmpty());
+    EXPECT_TRUE(changed.isEmpty());
+    list.EndUpdate();
+    ASSERT_EQ(inserted.count(), 1);
+    EXPECT_EQ(inserted[0][1].toInt(), 1);
+    EXPECT_EQ(inserted[0][2].toInt(), 2);
+    EXPECT_EQ(list.model()->index(2, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    // An update that adds nothing tells nothing; one EndUpdate too many is no update.
+    list.EndUpdate();
+    list.BeginUpdate();
+    list.EndUpdate();
+    list.Add("/t/c");
+    EXPECT_EQ(inserted.count(), 2);
 }
 
 TEST(CheckListBox, ItemsAreAppendedUntickedAndTickedOneByOneOrAll)
