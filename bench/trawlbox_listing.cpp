@@ -1,6 +1,10 @@
 // Trawlbox's listing of a tree of 100,001 files into its check list, and the comparison of the
-// same tree against the full list. The tree is made once, in a temporary folder, at the start.
-// Runs on Qt's offscreen platform: QT_QPA_PLATFORM=offscreen bench_trawlbox_listing
+// same tree against the full list, and All Check and All Clear over it. The tree is made once, in
+// a temporary folder, at the start. Runs on Qt's offscreen platform:
+//   QT_QPA_PLATFORM=offscreen bench_trawlbox_listing
+// or, as a screen reader's user has it, on X with the accessibility bridge on and a client
+// listening to the bridge's events (scripts/atspi_listener.py under one D-Bus session):
+//   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb bench_trawlbox_listing
 #include "FolderBoxUnit.h"
 #include "SearchResultBoxUnit.h"
 #include "SearchValueBoxUnit.h"
@@ -44,6 +48,10 @@ struct Window {
     Window() : form(std::make_unique<TTrawlboxForm>(folder.path().toStdString() + "/"))
     {
         form->show();
+        // The list has the focus, as it has when the user works with the window, so that a
+        // screen reader follows it.
+        form->activateWindow();
+        form->CheckListBox1->setFocus();
         QApplication::processEvents();
     }
     QTemporaryDir folder;
@@ -74,5 +82,21 @@ void CompareFolderOverFullList(benchmark::State& state)
     state.counters["items"] = window.form->CheckListBox1->Count();
 }
 BENCHMARK(CompareFolderOverFullList)->Unit(benchmark::kMillisecond);
+
+void AllCheckAndAllClear(benchmark::State& state)
+{
+    const std::string& tree = Tree();
+    Window window;
+    window.form->ListFolder(tree);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.form->mAllCheck->trigger();
+        QApplication::processEvents();
+        window.form->mAllClear->trigger();
+        QApplication::processEvents();
+    }
+    state.counters["items"] = window.form->CheckListBox1->Count();
+}
+BENCHMARK(AllCheckAndAllClear)->Unit(benchmark::kMillisecond);
 
 } // namespace

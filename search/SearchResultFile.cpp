@@ -1,5 +1,6 @@
 #include "SearchResultFile.h"
 
+#include "ResultPathLine.h"
 #include "Runtime.h"
 
 TSearchResultFile::TSearchResultFile(const std::string& fileName) : m_writer(fileName) {}
@@ -24,7 +25,7 @@ THitHandler TSearchResultFile::HitLineWriter(const std::string& path, int32_t& f
 {
     return [this, &path, &fileHits](int64_t offset) {
         if (fileHits == 0) {
-            m_writer.WriteLine(path);
+            m_writer.WriteLine(ResultPathLine(path));
         } else if (m_hits >= MaxHits) {
             m_writer.WriteLine("   Any More...");
             return false;

@@ -1,7 +1,8 @@
 #pragma once
-// The result file of one search: for each file with hits, its path line followed by one line per
-// hit, two blanks and the offset in at least 6 upper-case hexadecimal digits; at most MaxHits hit
-// lines in all, and the line "   Any More..." where a file's hits were cut off.
+// The result file of one search: for each file with hits, its path line (see ResultPathLine)
+// followed by one line per hit, two blanks and the offset in at least 6 upper-case hexadecimal
+// digits; at most MaxHits hit lines in all, and the line "   Any More..." where a file's hits
+// were cut off.
 
 #include "FileScan.h"
 #include "Files.h"

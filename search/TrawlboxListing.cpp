@@ -27,17 +27,24 @@ void TTrawlboxForm::mComparisonClick(TMenuItem*)
     CompareFolder(FolderPath);
 }
 
+// The files of a folder reach the list in one insertion, those before a subfolder before the
+// walk goes into it, so that the list shows them while it lists the subfolder.
 void TTrawlboxForm::ListFolder(const std::string& Path)
 {
     QCoreApplication::processEvents();
     if (m_closed)
         return;
+    CheckListBox1->BeginUpdate();
     for (const TFolderEntry& entry : ReadFolderEntries(Path)) {
-        if (entry.IsFolder)
+        if (entry.IsFolder) {
+            CheckListBox1->EndUpdate();
             ListFolder(Path + entry.Name + '/');
-        else
+            CheckListBox1->BeginUpdate();
+        } else {
             AddListedFile(Path + entry.Name, entry.Time);
+        }
     }
+    CheckListBox1->EndUpdate();
 }
 
 void TTrawlboxForm::CompareFolder(const std::string& Path)
@@ -45,10 +52,13 @@ void TTrawlboxForm::CompareFolder(const std::string& Path)
     QCoreApplication::processEvents();
     if (m_closed)
         return;
+    CheckListBox1->BeginUpdate();
     for (const TFolderEntry& entry : ReadFolderEntries(Path)) {
         const std::string path = Path + entry.Name;
         if (entry.IsFolder) {
+            CheckListBox1->EndUpdate();
             CompareFolder(path + '/');
+            CheckListBox1->BeginUpdate();
             continue;
         }
         const int index = CheckListBox1->IndexOfExact(path);
@@ -57,6 +67,7 @@ void TTrawlboxForm::CompareFolder(const std::string& Path)
         else if (FileTimes[static_cast<size_t>(index)] != entry.Time)
             CheckListBox1->SetChecked(index, true);
     }
+    CheckListBox1->EndUpdate();
 }
 
 void TTrawlboxForm::AddListedFile(const std::string& path, int32_t time)

@@ -1,15 +1,17 @@
 #include "CheckListBox.h"
 
 #include "Runtime.h"
+#include "TextCodec.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
-#include <QHash>
 #include <QItemDelegate>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -19,7 +21,7 @@ public:
 
     [[nodiscard]] int rowCount(const QModelIndex& parent) const override
     {
-        return parent.isValid() ? 0 : static_cast<int>(m_texts.size());
+        return parent.isValid() ? 0 : m_shown;
     }
 
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override
@@ -28,7 +30,7 @@ public:
             return {};
         const auto row = static_cast<size_t>(index.row());
         if (role == Qt::DisplayRole)
-            return QString::fromStdString(m_texts[row]);
+            return FileNameToDisplay(m_texts[row]);
         if (role == Qt::CheckStateRole)
             return m_checked[row] ? Qt::Checked : Qt::Unchecked;
         return {};
@@ -57,14 +59,25 @@ public:
     void Add(const std::string& text)
     {
         const int row = Count();
-        beginInsertRows({}, row, row);
         m_texts.push_back(text);
         m_checked.push_back(0);
-        // The index keeps the first item of each text: a later equal one is found as that one.
-        QString key = Folded(text);
-        if (!m_index.contains(key))
-            m_index.insert(std::move(key), row);
-        endInsertRows();
+        m_nextOfKey.push_back(-1);
+        // Each key keeps its items in list order, so that the first of them is found first.
+        const auto [entry, isNew] = m_index.try_emplace(FoldedKey(text), TKeyRows{row, row});
+        if (!isNew) {
+            m_nextOfKey[static_cast<size_t>(entry->second.last)] = row;
+            entry->second.last = row;
+        }
+        if (m_updates == 0)
+            ShowAdded();
+    }
+
+    void BeginUpdate() { ++m_updates; }
+
+    void EndUpdate()
+    {
+        if (m_updates > 0 && --m_updates == 0)
+            ShowAdded();
     }
 
     void Clear()
@@ -72,7 +85,9 @@ public:
         beginResetModel();
         m_texts.clear();
         m_checked.clear();
+        m_nextOfKey.clear();
         m_index.clear();
+        m_shown = 0;
         endResetModel();
     }
 
@@ -86,6 +101,8 @@ public:
     {
         CheckRange(row, 0, Count() - 1);
         m_checked[static_cast<size_t>(row)] = on ? 1 : 0;
+        if (row >= m_shown)
+            return;
         const QModelIndex changed = index(row);
         emit dataChanged(changed, changed, {Qt::CheckStateRole});
     }
@@ -95,17 +112,74 @@ public:
         if (m_checked.empty())
             return;
         std::fill(m_checked.begin(), m_checked.end(), on ? 1 : 0);
-        emit dataChanged(index(0), index(Count() - 1), {Qt::CheckStateRole});
+        if (m_shown > 0)
+            emit dataChanged(index(0), index(m_shown - 1), {Qt::CheckStateRole});
     }
 
-    [[nodiscard]] int IndexOf(const std::string& text) const { return m_index.value(Folded(text), -1); }
+    [[nodiscard]] int IndexOf(const std::string& text) const
+    {
+        const auto entry = m_index.find(FoldedKey(text));
+        if (entry == m_index.end())
+            return -1;
+        for (int row = entry->second.first; row >= 0; row = m_nextOfKey[static_cast<size_t>(row)])
+            if (m_texts[static_cast<size_t>(row)] == text)
+                return row;
+        return entry->second.first;
+    }
 
 private:
-    static QString Folded(const std::string& text) { return QString::fromStdString(text).toCaseFolded(); }
+    struct TKeyRows {
+        int first;
+        int last;
+    };
+
+    // The key of a text in the case-blind index: each run of UTF-8 case folded, each other byte
+    // kept behind a 0 byte, and a 0 byte of the text doubled. Two texts share a key only where
+    // they differ in the letter case of their UTF-8 alone, however many bytes are not UTF-8.
+    static std::string FoldedKey(std::string_view text)
+    {
+        std::string key;
+        key.reserve(text.size());
+        size_t at = 0;
+        while (at < text.size()) {
+            size_t end = at;
+            for (size_t length; end < text.size() && (length = Utf8SequenceLength(text.substr(end))) > 0;)
+                end += length;
+            const QByteArray folded =
+                QString::fromUtf8(text.data() + at, static_cast<qsizetype>(end - at)).toCaseFolded().toUtf8();
+            for (const char byte : folded) {
+                key.push_back(byte);
+                if (byte == '\0')
+                    key.push_back('\0');
+            }
+            if (end < text.size()) {
+                key.push_back('\0');
+                key.push_back(text[end]);
+                ++end;
+            }
+            at = end;
+        }
+        return key;
+    }
+
+    // Tells the views of the items added since they last heard, in one insertion.
+    void ShowAdded()
+    {
+        if (m_shown == Count())
+            return;
+        beginInsertRows({}, m_shown, Count() - 1);
+        m_shown = Count();
+        endInsertRows();
+    }
 
     std::vector<std::string> m_texts;
     std::vector<char> m_checked;
-    QHash<QString, int> m_index;
+    // Entry i: the next item after item i with the same key, or -1.
+    std::vector<int> m_nextOfKey;
+    std::unordered_map<std::string, TKeyRows> m_index;
+    // The items that the views know of: the first m_shown. The rest were added in an update.
+    int m_shown = 0;
+    int m_updates = 0;
 };
 
 namespace {
@@ -156,6 +230,16 @@ const std::string& TCheckListBox::Item(int index) const
 void TCheckListBox::Add(const std::string& text)
 {
     m_model->Add(text);
+}
+
+void TCheckListBox::BeginUpdate()
+{
+    m_model->BeginUpdate();
+}
+
+void TCheckListBox::EndUpdate()
+{
+    m_model->EndUpdate();
 }
 
 void TCheckListBox::Clear()

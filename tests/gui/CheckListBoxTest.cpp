@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -22,6 +25,80 @@ TEST(CheckListBox, FindsTheFirstItemOfATextWhateverItsCase)
     EXPECT_EQ(list.IndexOfExact("/tree/c"), -1);
     list.Add("/tree/c");
     EXPECT_EQ(list.IndexOfExact("/TREE/C"), 0);
+}
+
+TEST(CheckListBox, NamesThatAreNotUtf8AreFoundByTheirBytes)
+{
+    TCheckListBox list;
+    for (const char* text : {"/t/bad\xFF.bin", "/t/bad\xFE.bin", "/t/caf\xE9.bin", "/t/Mixed\xFF\xC3\xA9"})
+        list.Add(text);
+    EXPECT_EQ(list.IndexOfExact("/t/bad\xFF.bin"), 0);
+    EXPECT_EQ(list.IndexOfExact("/t/bad\xFE.bin"), 1);
+    EXPECT_EQ(list.IndexOfExact("/t/caf\xE8.bin"), -1);
+    EXPECT_EQ(list.IndexOfExact("/t/caf\xE9.bin"), 2);
+    EXPECT_EQ(list.IndexOfExact("/t/cafe.bin"), -1);
+    // Letter case is ignored in the UTF-8 around the other bytes.
+    EXPECT_EQ(list.IndexOfExact("/T/mIXED\xFF\xC3\x89"), 3);
+    EXPECT_EQ(list.IndexOfExact("/t/mixed\xFE\xC3\xA9"), -1);
+    // A 0 byte in a text is one of its own, not the mark of a byte that is not UTF-8.
+    list.Add(std::string("n\0\xC3\xA9", 4));
+    EXPECT_EQ(list.IndexOfExact(std::string("n\0\xC3\xA9", 4)), 4);
+    EXPECT_EQ(list.IndexOfExact(std::string("n\0\0\xC3\xA9", 5)), -1);
+    EXPECT_EQ(list.IndexOfExact("n\xC3\xA9"), -1);
+}
+
+TEST(CheckListBox, AnItemOfTheSameBytesComesBeforeOneOfTheSameLetters)
+{
+    TCheckListBox list;
+    for (const char* text : {"/t/A.bin", "/t/a.bin", "/t/B.bin", "/t/b.bin"})
+        list.Add(text);
+    EXPECT_EQ(list.IndexOfExact("/t/A.bin"), 0);
+    EXPECT_EQ(list.IndexOfExact("/t/a.bin"), 1);
+    EXPECT_EQ(list.IndexOfExact("/t/b.bin"), 3);
+    EXPECT_EQ(list.IndexOfExact("/t/a.BIN"), 0);
+}
+
+TEST(CheckListBox, AnItemShowsItsNameOnOneLineAndKeepsItsBytes)
+{
+    TCheckListBox list;
+    list.Add("/t/bad\xFF.bin");
+    list.Add("/t/new\nline.bin");
+    EXPECT_EQ(list.Item(0), "/t/bad\xFF.bin");
+    EXPECT_EQ(list.Item(1), "/t/new\nline.bin");
+    EXPECT_EQ(list.model()->index(0, 0).data().toString(), QStringLiteral("/t/bad\\xFF.bin"));
+    EXPECT_EQ(list.model()->index(1, 0).data().toString(), QStringLiteral("/t/new\\x0Aline.bin"));
+}
+
+TEST(CheckListBox, ItemsAddedInAnUpdateAreItemsAtOnceAndShownInOneInsertion)
+{
+    TCheckListBox list;
+    list.Add("shown");
+    QSignalSpy inserted(list.model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(list.model(), &QAbstractItemModel::dataChanged);
+    list.BeginUpdate();
+    list.BeginUpdate();
+    list.Add("/t/a");
+    list.Add("/t/B");
+    list.SetChecked(2, true);
+    list.EndUpdate();
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Item(2), "/t/B");
+    EXPECT_EQ(list.IndexOfExact("/t/b"), 2);
+    EXPECT_TRUE(list.Checked(2));
+    EXPECT_EQ(list.model()->rowCount(), 1);
+    EXPECT_TRUE(inserted.isEmpty());
+    EXPECT_TRUE(changed.isEmpty());
+    list.EndUpdate();
+    ASSERT_EQ(inserted.count(), 1);
+    EXPECT_EQ(inserted[0][1].toInt(), 1);
+    EXPECT_EQ(inserted[0][2].toInt(), 2);
+    EXPECT_EQ(list.model()->index(2, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+    // An update that adds nothing tells nothing; one EndUpdate too many is no update.
+    list.EndUpdate();
+    list.BeginUpdate();
+    list.EndUpdate();
+    list.Add("/t/c");
+    EXPECT_EQ(inserted.count(), 2);
 }
 
 TEST(CheckListBox, ItemsAreAppendedUntickedAndTickedOneByOneOrAll)

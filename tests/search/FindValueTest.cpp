@@ -121,6 +121,27 @@ TEST_F(FindValueTest, TheFoundDialogReplacesExtendsOrNarrowsTheKeptResult)
     }
 }
 
+// The path line of a name holding a line feed stays one line through New, Addition and Match.
+TEST_F(FindValueTest, ANameWithALineFeedKeepsOnePathLineInTheKeptResult)
+{
+    const std::string file = WriteTree("new\nline.bin", std::string("\x07\x00\x07", 3));
+    List({{file, true}});
+    const std::string pathLine = "\"" + Tree() + "new\\nline.bin\"\r\n";
+    const std::string hits = pathLine + "  000000\r\n  000002\r\n";
+    const std::pair<TBitBtn* TSearchResultBox::*, std::string> answers[] = {
+        {&TSearchResultBox::BitBtn1, hits},
+        {&TSearchResultBox::BitBtn2, hits + hits},
+        {&TSearchResultBox::BitBtn3, hits},
+    };
+    WriteFile(form->ResultFileName, "");
+    for (const auto& [button, expected] : answers) {
+        AnswerValue(QStringLiteral("7"), QStringLiteral("Byte"));
+        WhenModal(SearchResultBox, [button] { QTest::mouseClick(SearchResultBox->*button, Qt::LeftButton); });
+        form->mFindValue->trigger();
+        EXPECT_EQ(ReadFile(form->ResultFileName), expected);
+    }
+}
+
 struct LimitCase {
     const char* name;
     int firstFileHits;

@@ -2,8 +2,12 @@
 
 #include "Files.h"
 
+#include <QSignalSpy>
+
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -93,6 +97,63 @@ TEST_F(FolderListing, ComparisonTicksChangedFilesAndAppendsNewOnes)
     form->mComparison->trigger();
     EXPECT_EQ(Ticked(), std::vector<std::string>{touched});
     EXPECT_EQ(Items().size(), 6U);
+}
+
+// Names are bytes: neither bytes that are not UTF-8 nor letter case make two files one item.
+TEST_F(FolderListing, ComparisonFindsEachFileByTheBytesOfItsName)
+{
+    const std::string first = WriteTree("bad\xFF.bin", "1");
+    const std::string second = WriteTree("bad\xFE.bin", "2");
+    const std::string listed = WriteTree("caf\xE9.bin", "3");
+    const std::string upper = WriteTree("A.bin", "4");
+    const std::string lower = WriteTree("a.bin", "5");
+    for (const std::string& path : {first, second, listed, upper, lower})
+        SetModified(path, 1797000000);
+    form->FolderPath = Tree();
+    form->ListFolder(form->FolderPath);
+    ASSERT_EQ(Items().size(), 5U);
+
+    SetModified(first, 1797000010);
+    SetModified(lower, 1797000010);
+    const std::string added = WriteTree("caf\xE8.bin", "6");
+    for (int comparison = 0; comparison < 2; ++comparison)
+        form->mComparison->trigger();
+
+    std::vector<std::string> ticked = Ticked();
+    std::sort(ticked.begin(), ticked.end());
+    EXPECT_EQ(ticked, (std::vector<std::string>{lower, first}));
+    ASSERT_EQ(Items().size(), 6U);
+    EXPECT_EQ(Items().back(), added);
+    EXPECT_FALSE(form->CheckListBox1->Checked(5));
+}
+
+// Each row announced on its own costs a screen reader's user minutes for a long list: the list
+// learns of a folder's files at once, and of All Check and All Clear in one notice.
+TEST_F(FolderListing, TheListHearsOfEachFolderInOneInsertionAndOfAllCheckInOneChange)
+{
+    constexpr int FilesPerFolder = 1500;
+    for (const char* folder : {"one/", "two/"})
+        for (int i = 0; i < FilesPerFolder; ++i)
+            WriteTree(folder + std::to_string(i), "");
+    const QAbstractItemModel* model = form->CheckListBox1->model();
+    QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    form->FolderPath = Tree();
+    form->ListFolder(form->FolderPath);
+    EXPECT_EQ(inserted.count(), 2);
+    EXPECT_EQ(model->rowCount(), 2 * FilesPerFolder);
+
+    inserted.clear();
+    for (const char* name : {"two/new1", "two/new2", "two/new3"})
+        WriteTree(name, "");
+    form->mComparison->trigger();
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(model->rowCount(), 2 * FilesPerFolder + 3);
+
+    form->mAllCheck->trigger();
+    form->mAllClear->trigger();
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_TRUE(Ticked().empty());
 }
 
 TEST_F(FolderListing, TheListHoldsAtMost100001Files)

@@ -1,4 +1,5 @@
 #include "EngineTestFolder.h"
+#include "ResultPathLine.h"
 #include "Runtime.h"
 #include "SearchResultFile.h"
 
@@ -86,6 +87,35 @@ TEST_F(SearchResultFileTest, TheHitLimitCutsOffOnlyAFileWithAFurtherHit)
         EXPECT_EQ(Search(paths, "a", &hits), expected);
         EXPECT_EQ(hits, MaxHits);
     }
+}
+
+TEST_F(SearchResultFileTest, APathIsWrittenAsItIsUnlessItWouldBreakItsLine)
+{
+    struct TCase {
+        std::string path;
+        std::string line;
+    };
+    const TCase cases[] = {
+        {"/tree/plain.bin", "/tree/plain.bin"},
+        {"/tree/back\\slash \"quoted\" \t\xFF.bin", "/tree/back\\slash \"quoted\" \t\xFF.bin"},
+        {"/tree/x\n  000000", "\"/tree/x\\n  000000\""},
+        {"/tree/new\nline\r.bin", "\"/tree/new\\nline\\r.bin\""},
+        {"/tree/a\\n\n\"\xFF", "\"/tree/a\\\\n\\n\\\"\xFF\""},
+        {"/tree/end\r", "\"/tree/end\\r\""},
+        {" 000010", "\" 000010\""},
+        {"\"quoted\"", "\"\\\"quoted\\\"\""},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(ResultPathLine(c.path), c.line) << testing::PrintToString(c.path);
+}
+
+TEST_F(SearchResultFileTest, ANameWithALineFeedGivesOnePathLineAndNoMore)
+{
+    const std::string fake = Write("x\n  000000", "..a");
+    const std::string split = Write("new\nline.bin", "a");
+    EXPECT_EQ(Search({fake, split}, "a"), ResultPathLine(fake) + "\r\n  000002\r\n" + ResultPathLine(split) +
+                                             "\r\n  000000\r\n");
+    EXPECT_EQ(ResultPathLine(fake), "\"" + PathOf("x\\n  000000") + "\"");
 }
 
 TEST_F(SearchResultFileTest, AFileThatCannotBeReadRaisesInOutErrorAndTheEarlierHitsStay)
