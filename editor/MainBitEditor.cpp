@@ -9,8 +9,7 @@ void TMainForm::StyleGridDblClick(TStringGrid* sender)
 {
     if (m_lastPressOnHeader || sender->Col() != StyleValueColumn || sender->Row() < 1)
         return;
-    const int field = sender->Row() - 1;
-    CheckRange(field, 0, RowCount - 1);
+    const int field = FieldOfStyleRow(sender->Row());
     const TStyle& style = CurrentStyleRecord();
     const int p = ActivePane;
     const int32_t address = StyleRowAddress(CursorAddress[p], CurrentStyle, field);

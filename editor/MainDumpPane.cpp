@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int BytesPerRow = TMainForm::DumpBytesPerRow;
+constexpr int FirstByteColumn = TMainForm::DumpFirstByteColumn;
 constexpr const char* NoFileOpened = "Not saved: no file has been opened in this pane.";
 constexpr const char* NotReadWhole = "Not saved: the file could not be read whole.";
 
@@ -52,7 +53,7 @@ std::string AddressText(int32_t address)
 // row goes to the grid in one call, its texts handed over where they lie.
 void WriteDumpBytes(TStringGrid* grid, const uint8_t* data, int32_t first, int32_t last)
 {
-    std::array<std::string_view, 2 + BytesPerRow> cells;
+    std::array<std::string_view, FirstByteColumn + BytesPerRow> cells;
     char address[6];
     char text[MaxByteUtf8Size * BytesPerRow];
     for (int32_t start = first; start <= last; start += BytesPerRow) {
@@ -63,20 +64,20 @@ void WriteDumpBytes(TStringGrid* grid, const uint8_t* data, int32_t first, int32
             const uint8_t byte = data[start + column];
             const char shown = column < BytesPerRow - 1 ? DumpChar[byte] : DumpCharLast[byte];
             textEnd = PutByteAsUtf8(textEnd, static_cast<unsigned char>(shown));
-            cells[2 + column] = HexText[byte];
+            cells[FirstByteColumn + column] = HexText[byte];
         }
         for (int column = count; column < BytesPerRow; ++column)
-            cells[2 + column] = {};
+            cells[FirstByteColumn + column] = {};
         cells[0] = {address, sizeof address};
         cells[1] = {text, static_cast<std::size_t>(textEnd - text)};
-        grid->SetCells(0, start / BytesPerRow + 1, cells);
+        grid->SetCells(0, static_cast<int>(TMainForm::DumpCellOfAddress(start).row), cells);
     }
 }
 
 // The address of the dump grid's selected cell.
 int32_t CursorOfCell(const TStringGrid* grid)
 {
-    return (grid->Row() - 1) * BytesPerRow + (grid->Col() - 2);
+    return TMainForm::AddressOfDumpCell(grid->Col(), grid->Row());
 }
 
 // Keeps the grid's drawing suspended and the hourglass on it for the length of a fill.

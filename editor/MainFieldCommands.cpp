@@ -10,9 +10,7 @@
 
 int TMainForm::SelectedField() const
 {
-    const int field = StyleGrid(ActivePane)->Row() - 1;
-    CheckRange(field, 0, RowCount - 1);
-    return field;
+    return FieldOfStyleRow(StyleGrid(ActivePane)->Row());
 }
 
 bool TMainForm::AskForText(uint8_t mode)

@@ -38,11 +38,10 @@ void TMainForm::ApplicationShowHint(QString& HintStr, bool&, THintInfo& HintInfo
     const QRect rect = grid->CellRect(col, row);
     HintInfo.HintPos =
         ClientToScreen(grid, QPoint(rect.left() + HintOffset, rect.top() + rect.height() + HintOffset));
-    if (dump && col > 1 && row > 0) {
-        HintStr = DumpCellHint(pane, (row - 1) * DumpBytesPerRow + (col - 2), PopupMenu1->Tag());
+    if (dump && IsDumpByteCell(col, row)) {
+        HintStr = DumpCellHint(pane, AddressOfDumpCell(col, row), PopupMenu1->Tag());
     } else if (!dump && row > 0) {
-        CheckRange(row - 1, 0, RowCount - 1);
-        HintStr = QString::fromStdString(ExpandHint(CurrentStyleRecord().RowHint[row - 1].Text()));
+        HintStr = QString::fromStdString(ExpandHint(CurrentStyleRecord().RowHint[FieldOfStyleRow(row)].Text()));
     }
     HintInfo.CursorRect = rect;
 }

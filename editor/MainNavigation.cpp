@@ -10,12 +10,11 @@ bool TMainForm::ShowCursor(int pane)
     // made in the grid.
     TStringGrid* grid = DumpGrid(pane);
     const int64_t cursor = CursorAddress[pane];
-    const int64_t row = cursor / DumpBytesPerRow + 1;
-    const int64_t col = cursor % DumpBytesPerRow + 2;
-    if (cursor < 0 || row >= grid->RowCount() || col >= grid->ColCount())
+    const TDumpCell cell = DumpCellOfAddress(cursor);
+    if (cursor < 0 || cell.row >= grid->RowCount() || cell.col >= grid->ColCount())
         return false;
-    grid->SetRow(static_cast<int>(row));
-    grid->SetCol(static_cast<int>(col));
+    grid->SetRow(static_cast<int>(cell.row));
+    grid->SetCol(static_cast<int>(cell.col));
     return true;
 }
 

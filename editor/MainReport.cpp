@@ -42,8 +42,7 @@ void TMainForm::mSaveTextFileClick(TMenuItem*)
     report.WriteLine(HyphenLine);
     for (int row = 1; row < grid->RowCount(); ++row) {
         report.WriteLine(ReportLine(grid, row));
-        CheckRange(row - 1, 0, RowCount - 1);
-        const std::string hint = style.RowHint[row - 1].Text();
+        const std::string hint = style.RowHint[FieldOfStyleRow(row)].Text();
         if (!hint.empty())
             report.WriteLine("  Hint : " + hint);
     }

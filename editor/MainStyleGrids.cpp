@@ -18,13 +18,6 @@ int ShownLastRow(const TStyle& style)
     return std::clamp<int>(style.LastRow, 0, RowCount - 1);
 }
 
-// The field of a grid row, checked against the fields there are.
-int FieldOfRow(int row)
-{
-    CheckRange(row - 1, 0, RowCount - 1);
-    return row - 1;
-}
-
 std::string ValueCellText(int pane, int32_t address, int kind, int32_t count)
 {
     std::string kindText;
@@ -34,6 +27,12 @@ std::string ValueCellText(int pane, int32_t address, int kind, int32_t count)
 }
 
 } // namespace
+
+int TMainForm::FieldOfStyleRow(int row)
+{
+    CheckRange(row - 1, 0, RowCount - 1);
+    return row - 1;
+}
 
 TStyle& TMainForm::CurrentStyleRecord() const
 {
@@ -90,7 +89,7 @@ void TMainForm::StyleGridKeyPress(TStringGrid* sender, QChar& key)
     }
     const TStyle& style = CurrentStyleRecord();
     const int row = sender->Row();
-    const int i = FieldOfRow(row);
+    const int i = FieldOfStyleRow(row);
     if (key != u'\r') {
         // Of the kinds without a rule of their own, only the characters of vkChars take text.
         const int kind = style.RowKind[i];
@@ -114,7 +113,7 @@ void TMainForm::StyleGridSelectCell(TStringGrid* sender, int, int, bool&)
         return;
     const int p = ActivePane;
     const TStyle& style = CurrentStyleRecord();
-    const int i = FieldOfRow(row);
+    const int i = FieldOfStyleRow(row);
     sender->SetCell(StyleValueColumn, row,
                     ValueCellText(p, StyleRowAddress(CursorAddress[p], CurrentStyle, i), style.RowKind[i],
                                   style.RowSize[i]));
@@ -125,7 +124,7 @@ void TMainForm::StyleGridGetEditText(TStringGrid* sender, int col, int row, QStr
     if (col != StyleValueColumn || row <= 0)
         return;
     const TStyle& style = CurrentStyleRecord();
-    const int i = FieldOfRow(row);
+    const int i = FieldOfStyleRow(row);
     const int kind = style.RowKind[i];
     const int32_t limit = kind <= vkInt64 ? KindMaxLength[kind] : style.RowSize[i];
     // No limit of our own for 0, and none for a size that a damaged style file made negative.

@@ -362,12 +362,12 @@ void TMainForm::FormCreate(TForm*)
     aDumpGrid->SetCell(1, 0, "0123456789ABCDEF");
     // One byte to one character cell, however the face draws the characters.
     aDumpGrid->SetFixedPitchCol(1, true);
-    for (int i = 0; i < 16; ++i) {
-        aDumpGrid->SetColWidth(i + 2, 18);
-        aDumpGrid->SetCell(i + 2, 0, "+" + IntToHex(i, 1));
+    for (int i = 0; i < DumpBytesPerRow; ++i) {
+        aDumpGrid->SetColWidth(DumpFirstByteColumn + i, 18);
+        aDumpGrid->SetCell(DumpFirstByteColumn + i, 0, "+" + IntToHex(i, 1));
     }
     for (int row = 1; row < aDumpGrid->RowCount(); ++row)
-        aDumpGrid->SetCell(0, row, IntToHex(16 * (row - 1), 6));
+        aDumpGrid->SetCell(0, row, IntToHex(AddressOfDumpCell(DumpFirstByteColumn, row), 6));
 
     bDumpGrid->SetColCount(aDumpGrid->ColCount());
     bDumpGrid->SetRowCount(aDumpGrid->RowCount());

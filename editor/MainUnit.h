@@ -155,9 +155,28 @@ public:
     // The record of that slot; a CurrentStyle outside the group raises the range error.
     [[nodiscard]] TStyle& CurrentStyleRecord() const;
 
-    // The bytes of a dump row; the style grids' Value column, the one column that is not fixed.
+    // A dump grid shows the header in row 0 and each row's address and text in columns 0 and 1,
+    // then one cell a byte; the style grids' Value column is the one column that is not fixed.
     static constexpr int DumpBytesPerRow = 16;
+    static constexpr int DumpFirstByteColumn = 2;
     static constexpr int StyleValueColumn = 4;
+    struct TDumpCell {
+        int64_t col;
+        int64_t row;
+    };
+    // The cell that shows the byte at the address, which may lie beyond the grid's rows.
+    [[nodiscard]] static TDumpCell DumpCellOfAddress(int64_t address)
+    {
+        return {address % DumpBytesPerRow + DumpFirstByteColumn, address / DumpBytesPerRow + 1};
+    }
+    [[nodiscard]] static int AddressOfDumpCell(int col, int row)
+    {
+        return (row - 1) * DumpBytesPerRow + (col - DumpFirstByteColumn);
+    }
+    [[nodiscard]] static bool IsDumpByteCell(int col, int row) { return col >= DumpFirstByteColumn && row >= 1; }
+    // The style field a style grid's row shows, below the header row; one beyond the fields there
+    // are raises the range error.
+    [[nodiscard]] static int FieldOfStyleRow(int row);
     // The style panels' width, and the window's client width while both kinds of panel show.
     static constexpr int StylePanelWidth = 420;
     static constexpr int BothPanelsWidth = 881;

@@ -10,7 +10,7 @@ void TMainForm::DumpGridMouseDown(TStringGrid* sender, Qt::MouseButton, Qt::Keyb
 {
     int col = 0;
     int row = 0;
-    m_lastPressOnByte = sender->MouseToCell(x, y, col, row) && col >= 2 && row >= 1;
+    m_lastPressOnByte = sender->MouseToCell(x, y, col, row) && IsDumpByteCell(col, row);
 }
 
 void TMainForm::DumpGridMouseDblClick(TStringGrid* sender)
@@ -23,7 +23,7 @@ void TMainForm::DumpGridDblClick(TStringGrid*)
 {
     const int p = ActivePane;
     const TStringGrid* grid = DumpGrid(p);
-    if (grid->Col() < 2 || grid->Row() < 1)
+    if (!IsDumpByteCell(grid->Col(), grid->Row()))
         return;
     const int32_t cursor = CursorAddress[p];
     if (cursor < 0)
