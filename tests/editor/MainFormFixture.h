@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -132,29 +131,6 @@ protected:
         QTest::mouseClick(grid->viewport(), button, {}, cell.center());
     }
 
-    // Answers the value editor's next modal show, if it comes at once, with keys typed into its
-    // box. A box that the keys leave open is cancelled, as a failure.
-    void AnswerTextChip(std::function<void(QLineEdit* box)> typing)
-    {
-        QTimer::singleShot(0, textChip.get(), [this, typing = std::move(typing)] {
-            if (!textChip->isVisible())
-                return;
-            ++textChipShows;
-            typing(textChip->Edit1);
-            if (textChip->isVisible() && textChip->ModalResult() == mrNone) {
-                ADD_FAILURE() << "the value editor stayed open";
-                textChip->SetModalResult(mrCancel);
-            }
-        });
-    }
-    void AnswerTextChip(const QString& text, Qt::Key key)
-    {
-        AnswerTextChip([text, key](QLineEdit* box) {
-            QTest::keyClicks(box, text);
-            QTest::keyClick(box, key);
-        });
-    }
-
     QTemporaryDir folder;
     MessageRecorder recorder;
     FakePlatformSeam seam;
@@ -166,5 +142,4 @@ protected:
     std::unique_ptr<TInputBox> inputBox;
     std::unique_ptr<TBinaryBox> binaryBox;
     std::unique_ptr<TAddressBox> addressBox;
-    int textChipShows = 0;
 };
