@@ -1,6 +1,7 @@
 #pragma once
-// A fresh main window over a fresh data layer, without an option file beside the test program,
-// with the message boxes recorded and the dialogs answered by a fake seam.
+// A fresh main window over a fresh data layer, with the program placed in a fresh folder of its
+// own (so no option file is there yet, and the tests run side by side), with the message boxes
+// recorded and the dialogs answered by a fake seam.
 
 #include "MainUnit.h"
 #include "TextChipUnit.h"
@@ -12,6 +13,7 @@
 #include "DataUnit.h"
 #include "Edit.h"
 #include "FakePlatformSeam.h"
+#include "Files.h"
 #include "InputBoxUnit.h"
 #include "MessageRecorder.h"
 #include "SearchBoxUnit.h"
@@ -49,7 +51,8 @@ class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RemoveOptionFile();
+        ASSERT_TRUE(programFolder.isValid());
+        SetExecutablePath(programFolder.filePath(QStringLiteral("Byteloom")).toStdString());
         InitDataLayer();
         InstallFontSubstitutes();
         ASSERT_TRUE(folder.isValid());
@@ -73,8 +76,8 @@ protected:
         searchBox.reset();
         copyDelBox.reset();
         form.reset();
-        RemoveOptionFile();
         DoneDataLayer();
+        SetExecutablePath({});
     }
 
     std::string WriteFile(const std::string& name, const std::vector<uint8_t>& bytes)
@@ -131,6 +134,7 @@ protected:
         QTest::mouseClick(grid->viewport(), button, {}, cell.center());
     }
 
+    QTemporaryDir programFolder;
     QTemporaryDir folder;
     MessageRecorder recorder;
     FakePlatformSeam seam;
