@@ -1,8 +1,11 @@
 #pragma once
-// A platform seam for tests: answers the file dialogs from a script, records the message boxes,
-// the dialogs asked for and the shell requests. Installed for the life of the object.
+// A platform seam for tests: answers the file dialogs from a script, records the dialogs asked
+// for and the shell requests. Installed for the life of the object. The messages are recorded
+// before they reach a seam (MessageRecorder.h); one that reaches it is a failure.
 
 #include "PlatformSeam.h"
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <optional>
@@ -35,13 +38,11 @@ public:
     std::vector<QColor> ColorRequests;
     std::deque<std::optional<FontChoice>> FontAnswers;
     std::vector<FontChoice> FontRequests;
-    std::vector<std::string> Messages;
-    std::vector<std::string> Errors;
     std::vector<std::string> OpenedDocuments;
     std::vector<std::string> StartedPrograms;
 
-    void MessageBox(const std::string& text) override { Messages.push_back(text); }
-    void ErrorBox(const std::string& text) override { Errors.push_back(text); }
+    void MessageBox(const std::string& text) override { ADD_FAILURE() << "a message box reached the seam: " << text; }
+    void ErrorBox(const std::string& text) override { ADD_FAILURE() << "an error box reached the seam: " << text; }
     bool ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName) override
     {
         return Answer(false, spec, fileName);

@@ -46,6 +46,9 @@ public:
 
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override
     {
+        // The root above the items is no item: it has none of an item's flags.
+        if (!index.isValid())
+            return QAbstractListModel::flags(index);
         return QAbstractListModel::flags(index) | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
     }
 

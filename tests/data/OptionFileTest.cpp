@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -40,18 +40,24 @@ std::string Joined(const std::vector<std::string>& lines)
     return text;
 }
 
-// The option file sits beside the test program; each test starts without one and leaves none.
+// The option file sits beside the program, which each test places in a fresh folder of its own,
+// so that every test starts without one and the tests can run side by side.
 class OptionFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::remove(OptionFileName().c_str());
+        std::string folder = (std::filesystem::temp_directory_path() / "OptionFileTest.XXXXXX").string();
+        ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+        m_folder = folder;
+        SetExecutablePath(m_folder + "/Byteloom");
         StyleGroupFileName = "group before.fms";
         DataFileName[0] = "data before.bin";
     }
     void TearDown() override
     {
-        std::remove(OptionFileName().c_str());
+        SetExecutablePath({});
+        if (!m_folder.empty())
+            std::filesystem::remove_all(m_folder);
         StyleGroupFileName.clear();
         DataFileName[0].clear();
     }
@@ -60,6 +66,8 @@ protected:
     {
         std::ofstream(OptionFileName(), std::ios::binary) << Joined(lines);
     }
+
+    std::string m_folder;
 };
 
 TEST_F(OptionFileTest, WithoutAFileTheBuiltInDefaultsStand)
@@ -149,7 +157,7 @@ std::vector<std::string> WithLine(size_t index, const std::string& line)
 
 TEST_F(OptionFileTest, NamedFileIsReadAndWrittenInPlaceOfTheOneBesideTheProgram)
 {
-    const std::string path = ::testing::TempDir() + "own_options_" + std::to_string(::getpid()) + ".ini";
+    const std::string path = m_folder + "/own options.ini";
     const std::string text = Joined(WithLine(0, "Dump         :0"));
     std::ofstream(path, std::ios::binary) << text;
     ReadOptionFile(path);
@@ -158,7 +166,6 @@ TEST_F(OptionFileTest, NamedFileIsReadAndWrittenInPlaceOfTheOneBesideTheProgram)
     WriteOptionFile(path);
     EXPECT_EQ(ReadWholeFile(path), text);
     EXPECT_FALSE(FileExists(OptionFileName()));
-    std::remove(path.c_str());
 }
 
 struct HandEditedCase {

@@ -1,7 +1,8 @@
 #include "MainFormFixture.h"
 
 #include "Edit.h"
-#include "ModalDialog.h"
+#include "ModalAnswer.h"
+#include "TypeText.h"
 #include "Runtime.h"
 
 #include <QClipboard>
@@ -59,7 +60,7 @@ TEST_F(AddressDialog, AcceptsOnlyAByteOfThePanesDataAndStaysOpenOnOverflow)
         recorder.Messages.clear();
         CursorAddress[0] = 16;
         form->aDumpGrid->SetColRow(2, 2);
-        WhenShown(addressBox.get(), [&] {
+        const TModalAnswer answer(addressBox.get(), [&] {
             (test.offset ? addressBox->RadioButton2 : addressBox->RadioButton1)->click();
             addressBox->Edit1->clear();
             TypeText(addressBox->Edit1, QString::fromLatin1(test.text));
@@ -72,6 +73,7 @@ TEST_F(AddressDialog, AcceptsOnlyAByteOfThePanesDataAndStaysOpenOnOverflow)
             addressBox->close();
         });
         form->mMoveToUser->trigger();
+        EXPECT_TRUE(answer.Answered());
         if (test.target < 0) {
             EXPECT_EQ(CursorAddress[0], 16);
             continue;
@@ -88,20 +90,21 @@ TEST_F(AddressDialog, AcceptsOnlyAByteOfThePanesDataAndStaysOpenOnOverflow)
 
 TEST_F(AddressDialog, APaneWithoutDataTakesNoAddress)
 {
-    WhenShown(addressBox.get(), [&] {
+    const TModalAnswer answer(addressBox.get(), [&] {
         TypeText(addressBox->Edit1, "0");
         QTest::keyClick(addressBox->Edit1, Qt::Key_Return);
         EXPECT_EQ(recorder.Messages, std::vector<std::string>{"Overflow"});
         addressBox->close();
     });
     EXPECT_EQ(addressBox->ShowModal(), mrCancel);
+    EXPECT_TRUE(answer.Answered());
 }
 
 TEST_F(AddressDialog, TakesOnlyNumberKeysAndEscCancelsWithNo)
 {
     Load(0, Pattern(100));
     CursorAddress[0] = 5;
-    WhenShown(addressBox.get(), [&] {
+    const TModalAnswer typed(addressBox.get(), [&] {
         addressBox->Edit1->clear();
         TypeText(addressBox->Edit1, "1g+ x$-Fz\xC3\xA9.a");
         EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("1$-Fa"));
@@ -117,9 +120,11 @@ TEST_F(AddressDialog, TakesOnlyNumberKeysAndEscCancelsWithNo)
         QTest::keyClick(addressBox->Edit1, Qt::Key_Escape);
     });
     EXPECT_EQ(addressBox->ShowModal(), mrNo);
+    EXPECT_TRUE(typed.Answered());
 
-    WhenShown(addressBox.get(), [&] { QTest::keyClick(addressBox->Edit1, Qt::Key_Escape); });
+    const TModalAnswer escaped(addressBox.get(), [&] { QTest::keyClick(addressBox->Edit1, Qt::Key_Escape); });
     form->mMoveToUser->trigger();
+    EXPECT_TRUE(escaped.Answered());
     EXPECT_EQ(CursorAddress[0], 5);
     EXPECT_TRUE(recorder.Messages.empty());
 }
@@ -127,23 +132,25 @@ TEST_F(AddressDialog, TakesOnlyNumberKeysAndEscCancelsWithNo)
 TEST_F(AddressDialog, KeepsItsChoicesAndCentresInTheMainWindowWhereverItIs)
 {
     Load(0, Pattern(100));
-    WhenShown(addressBox.get(), [&] {
+    const TModalAnswer first(addressBox.get(), [&] {
         addressBox->RadioButton2->click();
         TypeText(addressBox->Edit1, "7");
         QTest::keyClick(addressBox->Edit1, Qt::Key_Return);
     });
     form->mMoveToUser->trigger();
+    EXPECT_TRUE(first.Answered());
 
     form->setGeometry(60, 40, 881, 460);
     const TOwnerRect owner = OwnerRectOf(form.get());
     QPoint shownAt;
-    WhenShown(addressBox.get(), [&] {
+    const TModalAnswer second(addressBox.get(), [&] {
         shownAt = addressBox->pos();
         EXPECT_EQ(addressBox->Edit1->text(), QStringLiteral("7"));
         EXPECT_TRUE(addressBox->RadioButton2->isChecked());
         QTest::keyClick(addressBox->Edit1, Qt::Key_Return);
     });
     form->mMoveToUser->trigger();
+    EXPECT_TRUE(second.Answered());
     EXPECT_EQ(CursorAddress[0], 14) << "seven bytes on, twice";
     const QSize outer = addressBox->frameGeometry().size();
     EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - outer.width()) / 2,

@@ -1,9 +1,9 @@
 #include "MainFormFixture.h"
+#include "ModalAnswer.h"
 #include "SpeedButton.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -55,9 +55,8 @@ protected:
     void RunDialog(const std::function<void(TCopyDelBox* box)>& script)
     {
         bool ran = false;
-        QTimer::singleShot(0, [&] {
+        const TModalAnswer answer(CopyDelBox, [&] {
             TCopyDelBox* box = CopyDelBox;
-            QApplication::setActiveWindow(box);
             if (QTest::qWaitForWindowActive(box)) {
                 script(box);
                 ran = true;

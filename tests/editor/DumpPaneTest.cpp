@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "ModalAnswer.h"
 
 #include "BrokenReads.h"
 #include "TextCodec.h"
@@ -167,27 +168,26 @@ TEST_F(DumpPane, ShiftEnterOpensTheValueEditorWhileOtherKeyReleasesTakeTheCursor
         Qt::KeyboardModifiers shift;
         int keyAfter;
         int32_t cursor;
-        int editorShows;
+        bool editorOpens;
     };
     const Case cases[] = {
-        {Qt::Key_Return, Qt::ShiftModifier, 0, 0, 1},
-        {Qt::Key_Enter, Qt::ShiftModifier, 0, 0, 1},
-        {Qt::Key_Return, Qt::NoModifier, Qt::Key_Return, 19, 0},
-        {Qt::Key_Shift, Qt::NoModifier, Qt::Key_Shift, 19, 0},
-        {Qt::Key_A, Qt::ShiftModifier, Qt::Key_A, 19, 0},
+        {Qt::Key_Return, Qt::ShiftModifier, 0, 0, true},
+        {Qt::Key_Enter, Qt::ShiftModifier, 0, 0, true},
+        {Qt::Key_Return, Qt::NoModifier, Qt::Key_Return, 19, false},
+        {Qt::Key_Shift, Qt::NoModifier, Qt::Key_Shift, 19, false},
+        {Qt::Key_A, Qt::ShiftModifier, Qt::Key_A, 19, false},
     };
     Load(0, Pattern(40));
     for (const Case& test : cases) {
         CursorAddress[0] = 0;
         form->aDumpGrid->SetColRow(5, 2);
-        textChipShows = 0;
-        AnswerTextChip({}, Qt::Key_Escape);
+        const TModalAnswer answer(textChip.get(), [&] { QTest::keyClick(textChip->Edit1, Qt::Key_Escape); });
         int key = test.key;
         form->DumpGridKeyUp(form->aDumpGrid, key, test.shift);
         QApplication::processEvents();
         EXPECT_EQ(key, test.keyAfter) << test.key;
         EXPECT_EQ(CursorAddress[0], test.cursor) << test.key;
-        EXPECT_EQ(textChipShows, test.editorShows) << test.key;
+        EXPECT_EQ(answer.Answered(), test.editorOpens) << test.key;
     }
 }
 

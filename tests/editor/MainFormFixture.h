@@ -1,6 +1,7 @@
 #pragma once
-// A fresh main window over a fresh data layer, without an option file beside the test program,
-// with the message boxes recorded and the dialogs answered by a fake seam.
+// A fresh main window over a fresh data layer, with the program placed in a fresh folder of its
+// own (so no option file is there yet, and the tests run side by side), with the message boxes
+// recorded and the dialogs answered by a fake seam.
 
 #include "MainUnit.h"
 #include "TextChipUnit.h"
@@ -12,6 +13,7 @@
 #include "DataUnit.h"
 #include "Edit.h"
 #include "FakePlatformSeam.h"
+#include "Files.h"
 #include "InputBoxUnit.h"
 #include "MessageRecorder.h"
 #include "SearchBoxUnit.h"
@@ -23,7 +25,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -50,7 +51,8 @@ class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RemoveOptionFile();
+        ASSERT_TRUE(programFolder.isValid());
+        SetExecutablePath(programFolder.filePath(QStringLiteral("Byteloom")).toStdString());
         InitDataLayer();
         InstallFontSubstitutes();
         ASSERT_TRUE(folder.isValid());
@@ -74,8 +76,8 @@ protected:
         searchBox.reset();
         copyDelBox.reset();
         form.reset();
-        RemoveOptionFile();
         DoneDataLayer();
+        SetExecutablePath({});
     }
 
     std::string WriteFile(const std::string& name, const std::vector<uint8_t>& bytes)
@@ -132,29 +134,7 @@ protected:
         QTest::mouseClick(grid->viewport(), button, {}, cell.center());
     }
 
-    // Answers the value editor's next modal show, if it comes at once, with keys typed into its
-    // box. A box that the keys leave open is cancelled, as a failure.
-    void AnswerTextChip(std::function<void(QLineEdit* box)> typing)
-    {
-        QTimer::singleShot(0, textChip.get(), [this, typing = std::move(typing)] {
-            if (!textChip->isVisible())
-                return;
-            ++textChipShows;
-            typing(textChip->Edit1);
-            if (textChip->isVisible() && textChip->ModalResult() == mrNone) {
-                ADD_FAILURE() << "the value editor stayed open";
-                textChip->SetModalResult(mrCancel);
-            }
-        });
-    }
-    void AnswerTextChip(const QString& text, Qt::Key key)
-    {
-        AnswerTextChip([text, key](QLineEdit* box) {
-            QTest::keyClicks(box, text);
-            QTest::keyClick(box, key);
-        });
-    }
-
+    QTemporaryDir programFolder;
     QTemporaryDir folder;
     MessageRecorder recorder;
     FakePlatformSeam seam;
@@ -166,5 +146,4 @@ protected:
     std::unique_ptr<TInputBox> inputBox;
     std::unique_ptr<TBinaryBox> binaryBox;
     std::unique_ptr<TAddressBox> addressBox;
-    int textChipShows = 0;
 };

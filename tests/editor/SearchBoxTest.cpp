@@ -2,7 +2,8 @@
 
 #include "ArrowGlyphs.h"
 #include "Edit.h"
-#include "ModalDialog.h"
+#include "ModalAnswer.h"
+#include "TypeText.h"
 #include "SpeedButton.h"
 
 #include <QComboBox>
@@ -99,18 +100,21 @@ TEST_F(SearchDialog, EncodesTheTextAsTheChosenKindAndSearchesForItsBytes)
         std::copy(test.bytes.begin(), test.bytes.end(), bytes.begin() + HitAddress);
         Load(0, bytes);
 
-        WhenShown(searchBox.get(), [&] {
+        const TModalAnswer forward(searchBox.get(), [&] {
             Answer(searchBox.get(), QString::fromUtf8(test.text), QString::fromLatin1(test.kind),
                    searchBox->SpeedButton2);
         });
         form->mSearch1->trigger();
+        ASSERT_TRUE(forward.Answered());
         ASSERT_EQ(SearchLength, static_cast<int32_t>(test.bytes.size()));
         EXPECT_TRUE(std::equal(test.bytes.begin(), test.bytes.end(), SearchValue.begin()));
         EXPECT_EQ(CursorAddress[0], HitAddress) << "forward from address 0";
 
         CursorAddress[0] = 63;
-        WhenShown(searchBox.get(), [&] { QTest::mouseClick(searchBox->SpeedButton1, Qt::LeftButton); });
+        const TModalAnswer backward(searchBox.get(),
+                                    [&] { QTest::mouseClick(searchBox->SpeedButton1, Qt::LeftButton); });
         form->mSearch1->trigger();
+        EXPECT_TRUE(backward.Answered());
         EXPECT_EQ(CursorAddress[0], HitAddress) << "backward from the last byte";
         EXPECT_TRUE(recorder.Messages.empty());
     }
@@ -129,7 +133,7 @@ TEST_F(SearchDialog, TextTheKindRefusesKeepsTheDialogOpenAsTyped)
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].name);
         recorder.Messages.clear();
-        WhenShown(searchBox.get(), [&] {
+        const TModalAnswer answer(searchBox.get(), [&] {
             Answer(searchBox.get(), QString::fromLatin1(cases[i].text), QString::fromLatin1(cases[i].kind),
                    searchBox->SpeedButton2);
             EXPECT_EQ(searchBox->ModalResult(), mrNone);
@@ -141,6 +145,7 @@ TEST_F(SearchDialog, TextTheKindRefusesKeepsTheDialogOpenAsTyped)
             searchBox->close();
         });
         form->mSearch1->trigger();
+        EXPECT_TRUE(answer.Answered());
         EXPECT_EQ(recorder.Messages, std::vector<std::string>(2, messages[i]));
         EXPECT_EQ(CursorAddress[0], 3);
     }
@@ -151,12 +156,15 @@ TEST_F(SearchDialog, OnlyItsButtonsAndCloseBoxEndItAndItKeepsTheLastAnswer)
     std::vector<uint8_t> bytes(32, 0);
     bytes[20] = 0x41;
     Load(0, bytes);
-    WhenShown(searchBox.get(), [&] { Answer(searchBox.get(), "41", "Hex", searchBox->SpeedButton2); });
-    form->mSearch1->trigger();
+    {
+        const TModalAnswer answer(searchBox.get(), [&] { Answer(searchBox.get(), "41", "Hex", searchBox->SpeedButton2); });
+        form->mSearch1->trigger();
+        ASSERT_TRUE(answer.Answered());
+    }
     ASSERT_EQ(CursorAddress[0], 20);
 
     CursorAddress[0] = 0;
-    WhenShown(searchBox.get(), [&] {
+    const TModalAnswer answer(searchBox.get(), [&] {
         EXPECT_EQ(searchBox->Edit1->text(), QStringLiteral("41"));
         EXPECT_EQ(searchBox->ComboBox1->currentText(), QStringLiteral("Hex"));
         EXPECT_EQ(searchBox->focusWidget(), searchBox->Edit1) << "the text takes the keys";
@@ -167,6 +175,7 @@ TEST_F(SearchDialog, OnlyItsButtonsAndCloseBoxEndItAndItKeepsTheLastAnswer)
         searchBox->close();
     });
     form->mSearch1->trigger();
+    EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(searchBox->ModalResult(), mrCancel);
     EXPECT_EQ(CursorAddress[0], 0) << "the close box searches nothing";
     EXPECT_TRUE(recorder.Messages.empty());
@@ -175,17 +184,21 @@ TEST_F(SearchDialog, OnlyItsButtonsAndCloseBoxEndItAndItKeepsTheLastAnswer)
 TEST_F(SearchDialog, CentresInTheMainWindowWhereverItIs)
 {
     // The frame's size is known once the dialog has been shown.
-    WhenShown(searchBox.get(), [&] { searchBox->close(); });
-    form->mSearch1->trigger();
+    {
+        const TModalAnswer answer(searchBox.get(), [&] { searchBox->close(); });
+        form->mSearch1->trigger();
+        ASSERT_TRUE(answer.Answered());
+    }
 
     form->setGeometry(100, 80, 881, 460);
     const TOwnerRect owner = OwnerRectOf(form.get());
     QPoint shownAt;
-    WhenShown(searchBox.get(), [&] {
+    const TModalAnswer answer(searchBox.get(), [&] {
         shownAt = searchBox->pos();
         searchBox->close();
     });
     form->mSearch1->trigger();
+    ASSERT_TRUE(answer.Answered());
     const QSize outer = searchBox->frameGeometry().size();
     EXPECT_EQ(shownAt, QPoint(owner.Left + (owner.Right - owner.Left - outer.width()) / 2,
                               owner.Top + (owner.Bottom - owner.Top - outer.height()) / 2))

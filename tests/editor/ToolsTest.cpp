@@ -25,12 +25,6 @@ protected:
         PlaceProgram("Byteloom");
     }
 
-    void TearDown() override
-    {
-        SetExecutablePath({});
-        MainFormTest::TearDown();
-    }
-
     void PlaceProgram(const std::string& name) { SetExecutablePath(InFolder(name)); }
     [[nodiscard]] std::string InFolder(const std::string& name) const
     {

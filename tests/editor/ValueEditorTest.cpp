@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
-#include "ModalDialog.h"
+#include "ModalAnswer.h"
+#include "TypeText.h"
 
 #include <QInputMethodEvent>
 #include <QTest>
@@ -176,17 +177,16 @@ TEST_F(ValueEditor, ADoubleClickOpensTheBoxUnderTheCursorCellWithTheValueSelecte
         QString shown;
         bool selected = false;
         QPoint at;
-        AnswerTextChip([&](QLineEdit* box) {
+        const TModalAnswer answer(textChip.get(), [&] {
             // As the user sees it: once the box is the active window.
             EXPECT_TRUE(QTest::qWaitForWindowActive(textChip.get()));
-            shown = box->text();
-            selected = box->selectedText() == shown;
+            shown = textChip->Edit1->text();
+            selected = textChip->Edit1->selectedText() == shown;
             at = textChip->pos();
-            QTest::keyClick(box, Qt::Key_Escape);
+            QTest::keyClick(textChip->Edit1, Qt::Key_Escape);
         });
         DoubleClick(grid, test.col, 1);
-        EXPECT_EQ(textChipShows, 1);
-        textChipShows = 0;
+        EXPECT_TRUE(answer.Answered());
         EXPECT_EQ(shown, test.shown);
         EXPECT_TRUE(selected);
         EXPECT_EQ(at, grid->viewport()->mapToGlobal(grid->CellRect(test.col, 2).topLeft()));
@@ -195,12 +195,12 @@ TEST_F(ValueEditor, ADoubleClickOpensTheBoxUnderTheCursorCellWithTheValueSelecte
     // The row below the last one is on no screen: the box takes the grid's own corner.
     form->pmHex->trigger();
     QPoint at;
-    AnswerTextChip([&](QLineEdit* box) {
+    const TModalAnswer answer(textChip.get(), [&] {
         at = textChip->pos();
-        QTest::keyClick(box, Qt::Key_Escape);
+        QTest::keyClick(textChip->Edit1, Qt::Key_Escape);
     });
     DoubleClick(grid, 2, 2);
-    EXPECT_EQ(textChipShows, 1);
+    EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(at, grid->viewport()->mapToGlobal(QPoint(0, 0)));
 }
 
@@ -211,29 +211,27 @@ TEST_F(ValueEditor, OpensOnlyWhereTheWholeValueLiesInsideTheData)
     struct Case {
         TMenuItem* TMainForm::*kind;
         int col;
-        int shows;
+        bool opens;
     };
     const Case cases[] = {
-        {&TMainForm::pmWord, 11, 0},    {&TMainForm::pmByte, 11, 1}, {&TMainForm::pmHex, 11, 1},
-        {&TMainForm::pmChar, 11, 1},    {&TMainForm::pmChar2, 10, 1}, {&TMainForm::pmLongWord, 9, 0},
-        {&TMainForm::pmLongWord, 8, 1}, {&TMainForm::pmHex, 12, 0},
+        {&TMainForm::pmWord, 11, false},    {&TMainForm::pmByte, 11, true},  {&TMainForm::pmHex, 11, true},
+        {&TMainForm::pmChar, 11, true},     {&TMainForm::pmChar2, 10, true}, {&TMainForm::pmLongWord, 9, false},
+        {&TMainForm::pmLongWord, 8, true}, {&TMainForm::pmHex, 12, false},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.col);
         (form.get()->*test.kind)->trigger();
-        textChipShows = 0;
-        AnswerTextChip({}, Qt::Key_Escape);
+        const TModalAnswer answer(textChip.get(), [&] { QTest::keyClick(textChip->Edit1, Qt::Key_Escape); });
         DoubleClick(form->aDumpGrid, test.col, 1);
         QApplication::processEvents();
-        EXPECT_EQ(textChipShows, test.shows) << (form.get()->*test.kind)->text().toStdString();
+        EXPECT_EQ(answer.Answered(), test.opens) << (form.get()->*test.kind)->text().toStdString();
     }
 
     Load(0, {});
-    textChipShows = 0;
-    AnswerTextChip({}, Qt::Key_Escape);
+    const TModalAnswer answer(textChip.get(), [&] { QTest::keyClick(textChip->Edit1, Qt::Key_Escape); });
     DoubleClick(form->aDumpGrid, 2, 1);
     QApplication::processEvents();
-    EXPECT_EQ(textChipShows, 0) << "an empty pane";
+    EXPECT_FALSE(answer.Answered()) << "an empty pane";
 }
 
 TEST_F(ValueEditor, ADoubleClickOffTheByteCellsOpensNothingWhileShiftEnterStillOpens)
@@ -256,21 +254,19 @@ TEST_F(ValueEditor, ADoubleClickOffTheByteCellsOpensNothingWhileShiftEnterStillO
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(4, 1).center());
-        textChipShows = 0;
-        AnswerTextChip({}, Qt::Key_Escape);
+        const TModalAnswer answer(textChip.get(), [&] { QTest::keyClick(textChip->Edit1, Qt::Key_Escape); });
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, test.at);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, test.at);
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, test.at);
         QApplication::processEvents();
-        EXPECT_EQ(textChipShows, 0);
+        EXPECT_FALSE(answer.Answered());
         EXPECT_EQ(CursorAddress[0], 2) << "the cursor stays on the byte selected before";
     }
 
     // The keyboard's way in does not depend on where the mouse last pressed.
-    textChipShows = 0;
-    AnswerTextChip({}, Qt::Key_Escape);
+    const TModalAnswer answer(textChip.get(), [&] { QTest::keyClick(textChip->Edit1, Qt::Key_Escape); });
     QTest::keyClick(grid, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(textChipShows, 1);
+    EXPECT_TRUE(answer.Answered());
 }
 
 TEST_F(ValueEditor, EnterWritesTheValueAndRendersTheDumpRowsWhileEscWritesNothing)
@@ -318,8 +314,9 @@ TEST_F(ValueEditor, EnterWritesTheValueAndRendersTheDumpRowsWhileEscWritesNothin
         recorder.Messages.clear();
         (form.get()->*test.kind)->trigger();
 
-        AnswerTextChip(test.typing);
+        const TModalAnswer answer(textChip.get(), [&] { test.typing(textChip->Edit1); });
         form->DumpGridDblClick(form->aDumpGrid);
+        EXPECT_TRUE(answer.Answered());
         EXPECT_EQ(textChip->ModalResult(), test.result);
         EXPECT_EQ(recorder.Messages, test.messages);
         EXPECT_EQ(DataBuffer[0][15], test.bytes[0]);
@@ -345,13 +342,13 @@ TEST_F(ValueEditor, ShiftEnterInPaneBsGridEditsPaneB)
     form->pmByte->trigger();
 
     QPoint at;
-    AnswerTextChip([&](QLineEdit* box) {
+    const TModalAnswer answer(textChip.get(), [&] {
         at = textChip->pos();
-        QTest::keyClicks(box, QStringLiteral("99"));
-        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(textChip->Edit1, QStringLiteral("99"));
+        QTest::keyClick(textChip->Edit1, Qt::Key_Return);
     });
     QTest::keyClick(form->bDumpGrid, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(textChipShows, 1);
+    EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(textChip->EditPane, 1);
     EXPECT_EQ(at, form->bDumpGrid->viewport()->mapToGlobal(form->bDumpGrid->CellRect(4, 2).topLeft()));
     EXPECT_EQ(DataBuffer[1][2], 99);

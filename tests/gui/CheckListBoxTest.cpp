@@ -2,6 +2,7 @@
 
 #include "Runtime.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QImage>
 #include <QSignalSpy>
@@ -9,8 +10,73 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
+
+// Collects what Qt's model tester finds wrong, for the life of the object; other messages go on
+// as before.
+class ModelTesterFindings {
+public:
+    ModelTesterFindings()
+    {
+        Found().clear();
+        Previous() = qInstallMessageHandler(&Record);
+    }
+    ~ModelTesterFindings() { qInstallMessageHandler(Previous()); }
+    ModelTesterFindings(const ModelTesterFindings&) = delete;
+    ModelTesterFindings& operator=(const ModelTesterFindings&) = delete;
+
+    [[nodiscard]] static std::vector<std::string>& Found()
+    {
+        static std::vector<std::string> found;
+        return found;
+    }
+
+private:
+    static QtMessageHandler& Previous()
+    {
+        static QtMessageHandler previous = nullptr;
+        return previous;
+    }
+
+    static void Record(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (context.category && std::string(context.category) == "qt.modeltest")
+            Found().push_back(text.toStdString());
+        else if (Previous())
+            Previous()(type, context, text);
+    }
+};
+
+TEST(CheckListBox, ItsModelKeepsQtsRulesThroughAdditionsTicksAndClearing)
+{
+    const ModelTesterFindings findings;
+    TCheckListBox list;
+    const QAbstractItemModelTester tester(list.model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    const auto addSome = [&list](int count) {
+        for (int i = 0; i < count; ++i)
+            list.Add("/tree/" + std::to_string(i));
+        QApplication::processEvents();
+    };
+    list.Clear();
+    addSome(1);
+    addSome(300);
+    ASSERT_EQ(list.Count(), 301);
+    list.SetChecked(0, true);
+    list.SetChecked(300, true);
+    EXPECT_TRUE(list.model()->setData(list.model()->index(5, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_TRUE(list.Checked(5));
+    list.SetAllChecked(true);
+    list.SetAllChecked(false);
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    list.SetAllChecked(true);
+    list.Clear();
+    addSome(2);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(ModelTesterFindings::Found(), std::vector<std::string>{});
+}
 
 TEST(CheckListBox, FindsTheFirstItemOfATextWhateverItsCase)
 {

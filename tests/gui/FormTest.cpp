@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
+#include "ModalAnswer.h"
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -137,12 +137,14 @@ TEST(Form, AModalShowReturnsTheResultThatEndedIt)
     ProbeForm form;
     EXPECT_TRUE(form.created);
 
-    QTimer::singleShot(0, &form, [&] { form.SetModalResult(mrRetry); });
+    const TModalAnswer retried(&form, [&] { form.SetModalResult(mrRetry); });
     EXPECT_EQ(form.ShowModal(), mrRetry);
+    EXPECT_TRUE(retried.Answered());
     EXPECT_FALSE(form.isVisible());
 
-    QTimer::singleShot(0, &form, [&] { form.close(); });
+    const TModalAnswer closed(&form, [&] { form.close(); });
     EXPECT_EQ(form.ShowModal(), mrCancel) << "the close box cancels";
+    EXPECT_TRUE(closed.Answered());
 
     EXPECT_EQ(form.shows, 2);
     EXPECT_EQ(form.closes, 1);
@@ -157,8 +159,9 @@ TEST(Form, TheWindowActiveBeforeAModalShowIsActiveAgainAfterIt)
     owner.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
     ProbeForm form;
-    QTimer::singleShot(0, &form, [&] { form.SetModalResult(mrOk); });
+    const TModalAnswer answer(&form, [&] { form.SetModalResult(mrOk); });
     form.ShowModal();
+    ASSERT_TRUE(answer.Answered());
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &owner);
 }
@@ -166,12 +169,12 @@ TEST(Form, TheWindowActiveBeforeAModalShowIsActiveAgainAfterIt)
 TEST(Form, TheSystemsCloseKeyClosesTheFormLikeItsCloseBox)
 {
     ProbeForm form;
-    QTimer::singleShot(0, &form, [&] {
+    const TModalAnswer answer(&form, [&] {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_F4, Qt::AltModifier);
     });
-    QTimer::singleShot(1000, &form, [&] { form.SetModalResult(mrAbort); });
     EXPECT_EQ(form.ShowModal(), mrCancel);
+    EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(form.closes, 1);
 }
 

@@ -6,6 +6,7 @@
 #include "FakePlatformSeam.h"
 #include "FontChoiceDialog.h"
 #include "Messages.h"
+#include "ModalAnswer.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -13,14 +14,24 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
+// Records the message boxes that reach it.
+class MessageBoxSeam : public TPlatformSeam {
+public:
+    void MessageBox(const std::string& text) override { Messages.push_back(text); }
+    void ErrorBox(const std::string& text) override { Errors.push_back(text); }
+
+    std::vector<std::string> Messages;
+    std::vector<std::string> Errors;
+};
+
 TEST(PlatformSeam, TheMessageBoxesGoThroughTheInstalledSeam)
 {
-    FakePlatformSeam seam;
+    MessageBoxSeam seam;
+    TPlatformSeam* const previousSeam = SetPlatformSeam(&seam);
     const TMessageHook previousMessage = SetShowMessageHook({});
     const TMessageHook previousError = SetErrorBoxHook({});
     InstallMessageBoxes();
@@ -28,6 +39,7 @@ TEST(PlatformSeam, TheMessageBoxesGoThroughTheInstalledSeam)
     ShowErrorBox("Range check error");
     SetShowMessageHook(previousMessage);
     SetErrorBoxHook(previousError);
+    SetPlatformSeam(previousSeam);
     EXPECT_EQ(seam.Messages, std::vector<std::string>{"Input error."});
     EXPECT_EQ(seam.Errors, std::vector<std::string>{"Range check error"});
 }
@@ -39,8 +51,8 @@ TEST(PlatformSeam, AMessageBoxShowsAboveTheDialogThatStaysOnTopWithACloseBoxOnly
     QWidget* owner = nullptr;
     bool onTop = false;
     Qt::WindowFlags flags;
-    QTimer::singleShot(0, &dialog, [&] {
-        QTimer::singleShot(0, &dialog, [&] {
+    const TModalAnswer answer(&dialog, [&] {
+        const TModalAnswer boxAnswer(nullptr, [&] {
             for (QWidget* window : QApplication::topLevelWidgets()) {
                 if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
                     owner = box->parentWidget();
@@ -51,9 +63,11 @@ TEST(PlatformSeam, AMessageBoxShowsAboveTheDialogThatStaysOnTopWithACloseBoxOnly
             }
         });
         Platform().MessageBox("Overflow");
+        EXPECT_TRUE(boxAnswer.Answered());
         dialog.close();
     });
     dialog.ShowModal();
+    EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(owner, &dialog);
     EXPECT_TRUE(onTop);
     EXPECT_TRUE(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint));
@@ -66,11 +80,9 @@ TEST(PlatformSeam, TheWindowActiveBeforeAMessageBoxIsActiveAgainAfterIt)
     owner.show();
     owner.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
-    QTimer::singleShot(0, &owner, [] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
-    });
+    const TModalAnswer answer(nullptr, [] { QApplication::activeModalWidget()->close(); });
     Platform().MessageBox("Not found.");
+    ASSERT_TRUE(answer.Answered());
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), &owner);
 }
@@ -103,10 +115,9 @@ TEST(PlatformSeam, TheFileDialogShowsItsPlacesBarAsAskedAndListsAnExtensionsFile
         QStringList filters;
         bool sidebarShown = false;
         // Answered through the dialog itself: a name without extension and Enter.
-        QTimer::singleShot(0, [&] {
+        const TModalAnswer answer(nullptr, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
+            ASSERT_NE(dialog, nullptr);
             filters = dialog->nameFilters();
             const auto* sidebar = dialog->findChild<QWidget*>(QStringLiteral("sidebar"));
             sidebarShown = sidebar && sidebar->isVisible();
@@ -118,6 +129,7 @@ TEST(PlatformSeam, TheFileDialogShowsItsPlacesBarAsAskedAndListsAnExtensionsFile
         std::string fileName = folder.filePath(QStringLiteral("old.txt")).toStdString();
         const TFileDialogSpec spec{QStringLiteral("Report"), QStringLiteral(".txt"), QStringLiteral(".txt"), placesBar};
         ASSERT_TRUE(Platform().ExecuteSaveDialog(spec, fileName));
+        EXPECT_TRUE(answer.Answered());
         EXPECT_EQ(fileName, folder.filePath(QStringLiteral("report.txt")).toStdString());
         EXPECT_EQ(filters, QStringList{QStringLiteral(".txt (*.txt)")});
         EXPECT_EQ(sidebarShown, placesBar);

@@ -3,7 +3,7 @@
 
 #include <QCursor>
 #include <QTest>
-#include <QTimer>
+#include "ModalAnswer.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,22 +18,26 @@ TEST(SpeedButton, AButtonThatClosedItsDialogComesBackUnhovered)
     button->setGeometry(10, 10, 30, 22);
     button->OnClick = [&](TSpeedButton*) { dialog.SetModalResult(mrOk); };
 
-    QTimer::singleShot(0, &dialog, [&] {
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        QTest::mouseMove(button, QPoint(5, 5));
-        ASSERT_TRUE(button->underMouse());
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
-    });
-    ASSERT_EQ(dialog.ShowModal(), mrOk);
+    {
+        const TModalAnswer clicked(&dialog, [&] {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            QTest::mouseMove(button, QPoint(5, 5));
+            ASSERT_TRUE(button->underMouse());
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+        });
+        ASSERT_EQ(dialog.ShowModal(), mrOk);
+        ASSERT_TRUE(clicked.Answered());
+    }
     QCursor::setPos(dialog.frameGeometry().bottomRight() + QPoint(50, 50));
 
     bool hovered = true;
-    QTimer::singleShot(0, &dialog, [&] {
+    const TModalAnswer looked(&dialog, [&] {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         hovered = button->underMouse();
         dialog.close();
     });
     dialog.ShowModal();
+    ASSERT_TRUE(looked.Answered());
     EXPECT_FALSE(hovered);
 }
 

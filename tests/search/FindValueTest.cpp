@@ -32,8 +32,9 @@ protected:
     // Searches through the window for the value, answering the value dialog.
     void Find(const QString& text, const QString& kind)
     {
-        AnswerValue(text, kind);
+        const TModalAnswer answer = AnswerValue(text, kind);
         form->mFindValue->trigger();
+        EXPECT_TRUE(answer.Answered());
     }
 };
 
@@ -111,9 +112,10 @@ TEST_F(FindValueTest, TheFoundDialogReplacesExtendsOrNarrowsTheKeptResult)
     for (const FoundCase& c : cases) {
         WriteFile(form->ResultFileName, WithPath(c.kept, file));
         seam.OpenedDocuments.clear();
-        AnswerValue(QStringLiteral("7"), QStringLiteral("Byte"));
-        WhenModal(SearchResultBox, c.answer);
+        const TModalAnswer value = AnswerValue(QStringLiteral("7"), QStringLiteral("Byte"));
+        const TModalAnswer result(SearchResultBox, c.answer);
         form->mFindValue->trigger();
+        EXPECT_TRUE(result.Answered()) << c.name;
         EXPECT_EQ(ReadFile(form->ResultFileName), WithPath(c.expected, file)) << c.name;
         EXPECT_FALSE(std::filesystem::exists(form->TempFileName)) << c.name;
         EXPECT_FALSE(std::filesystem::exists(Program() + "$$$tmp$$$.txt")) << c.name;
@@ -135,8 +137,9 @@ TEST_F(FindValueTest, ANameWithALineFeedKeepsOnePathLineInTheKeptResult)
     };
     WriteFile(form->ResultFileName, "");
     for (const auto& [button, expected] : answers) {
-        AnswerValue(QStringLiteral("7"), QStringLiteral("Byte"));
-        WhenModal(SearchResultBox, [button] { QTest::mouseClick(SearchResultBox->*button, Qt::LeftButton); });
+        const TModalAnswer value = AnswerValue(QStringLiteral("7"), QStringLiteral("Byte"));
+        const TModalAnswer result(SearchResultBox,
+                                  [button] { QTest::mouseClick(SearchResultBox->*button, Qt::LeftButton); });
         form->mFindValue->trigger();
         EXPECT_EQ(ReadFile(form->ResultFileName), expected);
     }
@@ -235,8 +238,9 @@ TEST_F(FindValueTest, AReadErrorEndsTheSearchInTheErrorBoxAfterClosingTheTempora
 TEST_F(FindValueTest, NoInTheValueDialogSearchesNothing)
 {
     List({{WriteTree("a", "q"), true}});
-    WhenModal(SearchValueBox, [] { QTest::mouseClick(SearchValueBox->SpeedButton1, Qt::LeftButton); });
+    const TModalAnswer answer(SearchValueBox, [] { QTest::mouseClick(SearchValueBox->SpeedButton1, Qt::LeftButton); });
     form->mFindValue->trigger();
+    EXPECT_TRUE(answer.Answered());
     EXPECT_FALSE(std::filesystem::exists(form->TempFileName));
     EXPECT_TRUE(recorder.Messages.empty());
 }

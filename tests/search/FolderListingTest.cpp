@@ -26,13 +26,15 @@ void SetModified(const std::string& path, time_t seconds)
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
 }
 
-// Chooses the folder in the real dialog and confirms with the key.
-void AnswerFolder(const std::string& folder, Qt::Key key)
+// Opens the real folder dialog from the menu, chooses the folder in it and confirms with the key.
+void SetFolderThroughDialog(TTrawlboxForm& form, const std::string& folder, Qt::Key key)
 {
-    WhenModal(FolderBox, [folder, key] {
+    const TModalAnswer answer(FolderBox, [folder, key] {
         FolderBox->ShellTreeView1->SelectFolder(QString::fromStdString(folder));
         QTest::keyClick(FolderBox->ShellTreeView1, key);
     });
+    form.mSetFolder->trigger();
+    EXPECT_TRUE(answer.Answered());
 }
 
 TEST_F(FolderListing, SetFolderListsTheTreeDepthFirstWithHiddenFilesAndStamps)
@@ -43,8 +45,7 @@ TEST_F(FolderListing, SetFolderListsTheTreeDepthFirstWithHiddenFilesAndStamps)
     WriteTree("a/.deep/z", "z");
     WriteTree("c/last", "l");
     std::filesystem::create_directory_symlink(Tree() + "a", Tree() + "loop");
-    AnswerFolder(treeFolder.path().toStdString(), Qt::Key_Return);
-    form->mSetFolder->trigger();
+    SetFolderThroughDialog(*form, treeFolder.path().toStdString(), Qt::Key_Return);
 
     EXPECT_EQ(form->FolderPath, Tree());
     const std::vector<std::string> expected = {Tree() + ".hidden", Tree() + "a/.deep/z", Tree() + "a/inner.bin",
@@ -60,11 +61,9 @@ TEST_F(FolderListing, SetFolderListsTheTreeDepthFirstWithHiddenFilesAndStamps)
 TEST_F(FolderListing, EscapeInTheFolderDialogLeavesTheListAsItWas)
 {
     WriteTree("one", "1");
-    AnswerFolder(treeFolder.path().toStdString(), Qt::Key_Return);
-    form->mSetFolder->trigger();
+    SetFolderThroughDialog(*form, treeFolder.path().toStdString(), Qt::Key_Return);
     WriteTree("two", "2");
-    AnswerFolder(programFolder.path().toStdString(), Qt::Key_Escape);
-    form->mSetFolder->trigger();
+    SetFolderThroughDialog(*form, programFolder.path().toStdString(), Qt::Key_Escape);
     EXPECT_EQ(form->FolderPath, Tree());
     EXPECT_EQ(Items(), std::vector<std::string>{Tree() + "one"});
 }

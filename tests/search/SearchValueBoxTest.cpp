@@ -76,7 +76,7 @@ TEST_F(SearchValueInput, ItemsFollowTheKindsFromBinaryToChat)
 TEST_F(SearchValueInput, OnlyTheButtonsEndTheDialogAndItKeepsTextAndKind)
 {
     valueBox->ComboBox1->setCurrentIndex(valueBox->ComboBox1->findText(QStringLiteral("Byte")));
-    WhenModal(valueBox.get(), [this] {
+    const TModalAnswer refused(valueBox.get(), [this] {
         QTest::keyClicks(valueBox->Edit1, QStringLiteral("300"));
         QTest::keyClick(valueBox->Edit1, Qt::Key_Return);
         QTest::keyClick(valueBox->Edit1, Qt::Key_Escape);
@@ -86,9 +86,10 @@ TEST_F(SearchValueInput, OnlyTheButtonsEndTheDialogAndItKeepsTextAndKind)
         QTest::mouseClick(valueBox->SpeedButton1, Qt::LeftButton);
     });
     EXPECT_EQ(valueBox->ShowModal(), mrNo);
+    EXPECT_TRUE(refused.Answered());
     EXPECT_EQ(recorder.Messages, std::vector<std::string>{"Range error [ 0..255 ]"});
 
-    WhenModal(valueBox.get(), [this] {
+    const TModalAnswer kept(valueBox.get(), [this] {
         EXPECT_EQ(valueBox->Edit1->text(), QStringLiteral("300"));
         EXPECT_EQ(valueBox->Edit1->selectedText(), QStringLiteral("300")) << "typing replaces the last value";
         EXPECT_EQ(valueBox->ComboBox1->currentText(), QStringLiteral("Byte"));
@@ -96,16 +97,18 @@ TEST_F(SearchValueInput, OnlyTheButtonsEndTheDialogAndItKeepsTextAndKind)
         QTest::mouseClick(valueBox->SpeedButton2, Qt::LeftButton);
     });
     EXPECT_EQ(valueBox->ShowModal(), mrOk);
+    EXPECT_TRUE(kept.Answered());
     EXPECT_EQ(Encoded(*valueBox), std::vector<uint8_t>{3});
 }
 
 TEST_F(SearchValueInput, AnEmptyChatTextIsAcceptedAsAnEmptyPattern)
 {
-    WhenModal(valueBox.get(), [this] {
+    const TModalAnswer answer(valueBox.get(), [this] {
         valueBox->ComboBox1->setCurrentIndex(valueBox->ComboBox1->findText(QStringLiteral("Chat")));
         QTest::mouseClick(valueBox->SpeedButton2, Qt::LeftButton);
     });
     EXPECT_EQ(valueBox->ShowModal(), mrOk);
+    EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(valueBox->PatternLength, 0);
 }
 

@@ -85,12 +85,13 @@ TEST_F(TrawlboxDialogs, EnterClicksTheButtonWithTheFocusOrElseTheDefaultOne)
         {"folder: esc on the ok button", folderBox.get(), folderBox->BitBtn2, Qt::Key_Escape, mrCancel},
     };
     for (const KeyCase& c : cases) {
-        WhenModal(c.dialog, [c] {
+        const TModalAnswer answer(c.dialog, [c] {
             if (c.focus)
                 c.focus->setFocus(Qt::TabFocusReason);
             QTest::keyClick(QApplication::focusWidget(), c.key);
         });
         EXPECT_EQ(c.dialog->ShowModal(), c.result) << c.name;
+        EXPECT_TRUE(answer.Answered()) << c.name;
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "FakePlatformSeam.h"
 #include "MessageRecorder.h"
+#include "ModalAnswer.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -27,32 +28,10 @@
 #include <string>
 #include <vector>
 
-// Runs the action once the dialog is the modal window, with the dialog made the active window,
-// so that keys reach its shortcuts. A dialog that the action leaves open is a failure, and is
-// closed so that the test goes on.
-inline void WhenModal(TForm* dialog, std::function<void()> action)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(1);
-    QObject::connect(timer, &QTimer::timeout, [timer, dialog, action = std::move(action)] {
-        if (QApplication::activeModalWidget() != dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        QApplication::setActiveWindow(dialog);
-        action();
-        if (dialog->ModalResult() == mrNone) {
-            ADD_FAILURE() << dialog->objectName().toStdString() << " was left open";
-            dialog->SetModalResult(mrAbort);
-        }
-    });
-    timer->start();
-}
-
 // Types the value into the value dialog, picks its kind and presses "OK".
-inline void AnswerValue(const QString& text, const QString& kind)
+[[nodiscard]] inline TModalAnswer AnswerValue(const QString& text, const QString& kind)
 {
-    WhenModal(SearchValueBox, [text, kind] {
+    return TModalAnswer(SearchValueBox, [text, kind] {
         SearchValueBox->Edit1->clear();
         QTest::keyClicks(SearchValueBox->Edit1, text);
         SearchValueBox->ComboBox1->setCurrentIndex(SearchValueBox->ComboBox1->findText(kind));
