@@ -14,6 +14,7 @@ void SetUpDialogFrame(TForm* dialog, int clientWidth, int clientHeight, bool sta
 void SetUpBlueDialog(TForm* dialog, int clientWidth, int clientHeight, bool staysOnTop);
 
 // For a key-press handler: Enter runs accept, which sets the modal result when the input is
-// taken; Esc closes the dialog with No. Either key is dropped. False for any other key, which is
-// left to the caller.
+// taken; Esc closes the dialog with No. Either key is dropped, and so is the rest of its keystroke
+// (its repeats and its release), which nothing under the dialog hears. False for any other key,
+// which is left to the caller.
 bool EnterOrEscape(TForm* dialog, QChar& key, const std::function<void()>& accept);
