@@ -46,9 +46,9 @@ int main(int argc, char** argv)
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     const std::string pattern = argv[2];
-    const std::string resultFile = (std::filesystem::temp_directory_path() /
-                                    ("bench_search_tree." + std::to_string(::getpid()) + ".txt"))
-                                       .string();
+    const std::string resultFile =
+        (std::filesystem::temp_directory_path() / ("bench_search_tree." + std::to_string(::getpid()) + ".txt"))
+            .string();
 
     const auto listingStart = std::chrono::steady_clock::now();
     std::vector<std::string> paths;

@@ -71,8 +71,7 @@ void DoneDataLayer();
 
 void ValueToText(const uint8_t* Data, int32_t Size, int32_t Addr, int Kind, int32_t Count, std::string& KindText,
                  std::string& ValueText);
-void PaneValueToText(int Pane, int32_t Address, int Kind, int32_t Count, std::string& KindText,
-                     std::string& ValueText);
+void PaneValueToText(int Pane, int32_t Address, int Kind, int32_t Count, std::string& KindText, std::string& ValueText);
 
 bool TextToValue(uint8_t* Data, int32_t Size, int32_t Addr, int Kind, int32_t Count, const std::string& Text);
 bool TextToPaneValue(int Pane, int32_t Address, int Kind, int32_t Count, const std::string& Text);
@@ -86,10 +85,7 @@ struct TShortString {
     uint8_t Length = 0;
     std::array<char, Capacity> Chars{};
 
-    [[nodiscard]] std::string Text() const
-    {
-        return std::string(Chars.data(), Length <= Capacity ? Length : Capacity);
-    }
+    [[nodiscard]] std::string Text() const { return std::string(Chars.data(), Length <= Capacity ? Length : Capacity); }
     // Stores the text, cut to the capacity without splitting a UTF-8 sequence.
     void Assign(const std::string& text)
     {

@@ -45,9 +45,8 @@ void WordToText(const uint8_t* Data, int32_t Size, int32_t Addr, std::string& Va
 
 void SmallIntToText(const uint8_t* Data, int32_t Size, int32_t Addr, std::string& ValueText)
 {
-    ValueText = FitsInside(Size, Addr, 2)
-                    ? std::to_string(static_cast<int16_t>(ReadLittleEndian(Data, Addr, 2)))
-                    : OverLoadText;
+    ValueText = FitsInside(Size, Addr, 2) ? std::to_string(static_cast<int16_t>(ReadLittleEndian(Data, Addr, 2)))
+                                          : OverLoadText;
 }
 
 void LongWordToText(const uint8_t* Data, int32_t Size, int32_t Addr, std::string& ValueText)
@@ -57,16 +56,14 @@ void LongWordToText(const uint8_t* Data, int32_t Size, int32_t Addr, std::string
 
 void LongIntToText(const uint8_t* Data, int32_t Size, int32_t Addr, std::string& ValueText)
 {
-    ValueText = FitsInside(Size, Addr, 4)
-                    ? std::to_string(static_cast<int32_t>(ReadLittleEndian(Data, Addr, 4)))
-                    : OverLoadText;
+    ValueText = FitsInside(Size, Addr, 4) ? std::to_string(static_cast<int32_t>(ReadLittleEndian(Data, Addr, 4)))
+                                          : OverLoadText;
 }
 
 void Int64ToText(const uint8_t* Data, int32_t Size, int32_t Addr, std::string& ValueText)
 {
-    ValueText = FitsInside(Size, Addr, 8)
-                    ? std::to_string(static_cast<int64_t>(ReadLittleEndian(Data, Addr, 8)))
-                    : OverLoadText;
+    ValueText = FitsInside(Size, Addr, 8) ? std::to_string(static_cast<int64_t>(ReadLittleEndian(Data, Addr, 8)))
+                                          : OverLoadText;
 }
 
 // The bytes come out as they are stored, up to the first 0 byte; the GUI maps them to
@@ -141,8 +138,7 @@ void ValueToText(const uint8_t* Data, int32_t Size, int32_t Addr, int Kind, int3
     }
 }
 
-void PaneValueToText(int Pane, int32_t Address, int Kind, int32_t Count, std::string& KindText,
-                     std::string& ValueText)
+void PaneValueToText(int Pane, int32_t Address, int Kind, int32_t Count, std::string& KindText, std::string& ValueText)
 {
     const int p = Pane == 0 ? 0 : 1;
     ValueToText(DataBuffer[p].data(), DataSize[p], Address, Kind, Count, KindText, ValueText);

@@ -51,8 +51,8 @@ constexpr std::array<char, 256> MakeDumpCharLast()
 } // namespace
 
 const std::array<std::string, KindCount> KindName = {
-    "None", "Binary", "Hex", "Byte", "ShortInt", "Word", "SmallInt", "LongWord",
-    "LongInt", "Int64", "Cha", "Cha 1", "Cha 2", "Spc", "Error",
+    "None",    "Binary", "Hex", "Byte",  "ShortInt", "Word", "SmallInt", "LongWord",
+    "LongInt", "Int64",  "Cha", "Cha 1", "Cha 2",    "Spc",  "Error",
 };
 
 const std::array<uint8_t, KindCount> KindSize = {0, 1, 1, 1, 1, 2, 2, 4, 4, 8, 1, 1, 2, 1, 0};

@@ -62,8 +62,8 @@ void SaveDataFile(int Pane, const std::string& FileName)
     CheckRange(DataSize[Pane], 0, static_cast<int64_t>(DataBuffer[Pane].size()));
     DataFileName[Pane] = FileName;
     // A cut pane holds only the head of its file: writing it in place keeps the rest.
-    TBinaryFile file = DataCut[Pane] && FileExists(FileName) ? TBinaryFile::OpenExisting(FileName)
-                                                             : TBinaryFile::Create(FileName);
+    TBinaryFile file =
+        DataCut[Pane] && FileExists(FileName) ? TBinaryFile::OpenExisting(FileName) : TBinaryFile::Create(FileName);
     file.WriteExact(DataBuffer[Pane].data(), static_cast<size_t>(DataSize[Pane]));
     file.Close();
     DataBroken[Pane] = false;

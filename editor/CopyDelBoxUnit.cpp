@@ -53,8 +53,7 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry)
     return list;
 }
 
-TSpeedButton* MakeButton(QWidget* parent, const char* name, const QPixmap& glyph, const QPixmap& greyed,
-                         QRect geometry)
+TSpeedButton* MakeButton(QWidget* parent, const char* name, const QPixmap& glyph, const QPixmap& greyed, QRect geometry)
 {
     auto* button = new TSpeedButton(parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -111,10 +110,10 @@ TCopyDelBox::TCopyDelBox(QWidget* parent, TFormCreation&& creation) : TForm(crea
     Label2 = MakeLabel(this, "Label2", "Stack", {247, 1, 201, 12});
     ListBox1 = MakeList(this, "ListBox1", {1, 15, 206, 193});
     ListBox2 = MakeList(this, "ListBox2", {245, 15, 206, 193});
-    SpeedButton1 = MakeButton(this, "SpeedButton1", ArrowGlyph(TArrow::Right), GreyedArrowGlyph(TArrow::Right),
-                              {211, 30, 30, 22});
-    SpeedButton2 = MakeButton(this, "SpeedButton2", ArrowGlyph(TArrow::Left), GreyedArrowGlyph(TArrow::Left),
-                              {211, 60, 30, 22});
+    SpeedButton1 =
+        MakeButton(this, "SpeedButton1", ArrowGlyph(TArrow::Right), GreyedArrowGlyph(TArrow::Right), {211, 30, 30, 22});
+    SpeedButton2 =
+        MakeButton(this, "SpeedButton2", ArrowGlyph(TArrow::Left), GreyedArrowGlyph(TArrow::Left), {211, 60, 30, 22});
     SpeedButton3 = MakeButton(this, "SpeedButton3", WasteBinGlyph(), GreyedWasteBinGlyph(), {211, 144, 30, 22});
     setTabOrder(ListBox1, ListBox2);
 

@@ -84,9 +84,9 @@ void TMainForm::pmLockClick(TMenuItem*)
 {
     const bool locked = !pmLock->Checked();
     pmLock->SetChecked(locked);
-    for (TMenuItem* item : {pmAddition, pmDelete, pmClear, pmNewName, pmSetOffset, pmOffsetAddress, pmComment, pmHint,
-                            pmNone1, pmBinary1, pmHex1, pmByte1, pmShortInt1, pmWord1, pmSmallint1, pmLongWord1,
-                            pmLongInt1, pmInt641, pmChar1, pmSpace1})
+    for (TMenuItem* item : {pmAddition,  pmDelete,    pmClear,    pmNewName, pmSetOffset, pmOffsetAddress, pmComment,
+                            pmHint,      pmNone1,     pmBinary1,  pmHex1,    pmByte1,     pmShortInt1,     pmWord1,
+                            pmSmallint1, pmLongWord1, pmLongInt1, pmInt641,  pmChar1,     pmSpace1})
         item->setEnabled(!locked);
 }
 

@@ -36,8 +36,7 @@ void TMainForm::ApplicationShowHint(QString& HintStr, bool&, THintInfo& HintInfo
         return;
     }
     const QRect rect = grid->CellRect(col, row);
-    HintInfo.HintPos =
-        ClientToScreen(grid, QPoint(rect.left() + HintOffset, rect.top() + rect.height() + HintOffset));
+    HintInfo.HintPos = ClientToScreen(grid, QPoint(rect.left() + HintOffset, rect.top() + rect.height() + HintOffset));
     if (dump && IsDumpByteCell(col, row)) {
         HintStr = DumpCellHint(pane, AddressOfDumpCell(col, row), PopupMenu1->Tag());
     } else if (!dump && row > 0) {

@@ -100,7 +100,8 @@ void TMainForm::StyleGridKeyPress(TStringGrid* sender, QChar& key)
     const int32_t address = StyleRowAddress(CursorAddress[p], CurrentStyle, i);
     // A refused text brings the parser's own message and leaves the bytes; the cell then shows
     // what the data holds either way.
-    TextToPaneValue(p, address, style.RowKind[i], style.RowSize[i], DisplayUtf8ToBytes(sender->Cell(StyleValueColumn, row)));
+    TextToPaneValue(p, address, style.RowKind[i], style.RowSize[i],
+                    DisplayUtf8ToBytes(sender->Cell(StyleValueColumn, row)));
     RefreshDumpRows(address, style.RowSize[i]);
     sender->SetCell(StyleValueColumn, row, ValueCellText(p, address, style.RowKind[i], style.RowSize[i]));
     key = QChar();
@@ -114,9 +115,9 @@ void TMainForm::StyleGridSelectCell(TStringGrid* sender, int, int, bool&)
     const int p = ActivePane;
     const TStyle& style = CurrentStyleRecord();
     const int i = FieldOfStyleRow(row);
-    sender->SetCell(StyleValueColumn, row,
-                    ValueCellText(p, StyleRowAddress(CursorAddress[p], CurrentStyle, i), style.RowKind[i],
-                                  style.RowSize[i]));
+    sender->SetCell(
+        StyleValueColumn, row,
+        ValueCellText(p, StyleRowAddress(CursorAddress[p], CurrentStyle, i), style.RowKind[i], style.RowSize[i]));
 }
 
 void TMainForm::StyleGridGetEditText(TStringGrid* sender, int col, int row, QString&)

@@ -219,8 +219,9 @@ void TMainForm::BuildDialogs()
     fileDialog(OpenDialog2, "OpenDialog2", TFileDialog::TKind::Open,
                {QStringLiteral("Form style file is open."), QStringLiteral("form style|*.fms"), QStringLiteral(".fms"),
                 false});
-    fileDialog(SaveDialog2, "SaveDialog2", TFileDialog::TKind::Save,
-               {QStringLiteral("Form style fils is write."), QStringLiteral("form style|*.fms"), QStringLiteral(".fms")});
+    fileDialog(
+        SaveDialog2, "SaveDialog2", TFileDialog::TKind::Save,
+        {QStringLiteral("Form style fils is write."), QStringLiteral("form style|*.fms"), QStringLiteral(".fms")});
     fileDialog(SaveDialog3, "SaveDialog3", TFileDialog::TKind::Save,
                {QStringLiteral("An analysis result is outputted to a text file."), QStringLiteral(".txt"),
                 QStringLiteral(".txt")});

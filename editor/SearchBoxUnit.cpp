@@ -20,9 +20,9 @@ struct TKindItem {
 
 // The list's items in their order; the kind goes by the label. There is no Int64 item.
 constexpr TKindItem KindItems[] = {
-    {"Hex", vkHex},           {"Binary", vkBinary},     {"Byte", vkByte},
-    {"ShortInt", vkShortInt}, {"Word", vkWord},         {"SmallInt", vkSmallInt},
-    {"LongWord", vkLongWord}, {"LongInt", vkLongInt},   {"Chat", vkChars},
+    {"Hex", vkHex},           {"Binary", vkBinary},   {"Byte", vkByte},
+    {"ShortInt", vkShortInt}, {"Word", vkWord},       {"SmallInt", vkSmallInt},
+    {"LongWord", vkLongWord}, {"LongInt", vkLongInt}, {"Chat", vkChars},
 };
 constexpr int ChatItem = 8;
 

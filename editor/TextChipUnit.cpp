@@ -111,7 +111,8 @@ QString TTextChip::HintText() const
 {
     QStringList lines{QStringLiteral("It determines by the Return key."), QStringLiteral("It stops by the ESC key.")};
     if (Steps(EditKind))
-        lines << QStringLiteral("Value is changed by the up-down key.") << QString::fromLatin1(StepRange(EditKind).Line);
+        lines << QStringLiteral("Value is changed by the up-down key.")
+              << QString::fromLatin1(StepRange(EditKind).Line);
     // Lines parted by LF CR, as every hint of the program is.
     return lines.join(QStringLiteral("\n\r"));
 }
@@ -145,8 +146,8 @@ void TTextChip::Edit1KeyDown(int& key, Qt::KeyboardModifiers)
     else if (key == Qt::Key_Down && value != range.Max)
         ++value;
     key = 0;
-    Edit1->setText(QString::fromStdString(EditKind == vkHex ? HexText[static_cast<size_t>(value)]
-                                                            : std::to_string(value)));
+    Edit1->setText(
+        QString::fromStdString(EditKind == vkHex ? HexText[static_cast<size_t>(value)] : std::to_string(value)));
 }
 
 void TTextChip::Edit1KeyPress(QChar& key)

@@ -21,9 +21,8 @@ constexpr int MaxSteps = 16;
 
 // Lengths that the value cannot hold, that reach the ends of its capacity, or that lie around
 // the eight bytes the search compares as one word.
-constexpr std::array<int32_t, 10> EdgeLengths = {-1, -300, 255, 256, 257, 1000,
-                                                 std::numeric_limits<int32_t>::max(),
-                                                 std::numeric_limits<int32_t>::min(), 8, 9};
+constexpr std::array<int32_t, 10> EdgeLengths = {
+    -1, -300, 255, 256, 257, 1000, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 8, 9};
 
 class TLetters {
 public:

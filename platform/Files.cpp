@@ -68,7 +68,9 @@ bool FileExists(const std::string& path)
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-TBinaryFile::TBinaryFile(int descriptor, std::string path) : m_descriptor(descriptor), m_path(std::move(path)) {}
+TBinaryFile::TBinaryFile(int descriptor, std::string path) : m_descriptor(descriptor), m_path(std::move(path))
+{
+}
 
 TBinaryFile TBinaryFile::OpenExisting(const std::string& path)
 {
@@ -242,7 +244,9 @@ std::string ReadWholeFile(const std::string& path)
     return text;
 }
 
-TTextReader::TTextReader(const std::string& path) : m_text(ReadWholeFile(path)) {}
+TTextReader::TTextReader(const std::string& path) : m_text(ReadWholeFile(path))
+{
+}
 
 std::string TTextReader::ReadLine()
 {
@@ -368,7 +372,7 @@ int32_t PackDosDateTime(int64_t unixTime)
     constexpr int FirstYear = 1980;
     constexpr int LastYear = FirstYear + 127;
     const auto seconds = static_cast<time_t>(unixTime);
-    std::tm local {};
+    std::tm local{};
     if (!::localtime_r(&seconds, &local))
         return 0;
     const int year = local.tm_year + 1900;

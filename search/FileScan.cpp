@@ -13,8 +13,8 @@ namespace {
 // compared whole; the two tests run over two rows of Width positions at once, in vector
 // instructions where the target has them. Returns false when onHit ended the scan.
 template <size_t Width>
-[[gnu::always_inline]] inline bool FindHitsIn(const uint8_t* data, size_t count, const uint8_t* pattern,
-                                              size_t length, int64_t base, const THitHandler& onHit)
+[[gnu::always_inline]] inline bool FindHitsIn(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length,
+                                              int64_t base, const THitHandler& onHit)
 {
     // (typedef, as an alias template loses the dependent vector size in g++ 12)
     typedef uint8_t TLanes __attribute__((vector_size(Width)));
@@ -71,14 +71,14 @@ bool FindHitsGeneric(const uint8_t* data, size_t count, const uint8_t* pattern, 
 }
 
 bool FindHits(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length, int64_t base,
-                  const THitHandler& onHit)
+              const THitHandler& onHit)
 {
     static const bool hasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
     return (hasAvx2 ? FindHitsAvx2 : FindHitsGeneric)(data, count, pattern, length, base, onHit);
 }
 #else
 bool FindHits(const uint8_t* data, size_t count, const uint8_t* pattern, size_t length, int64_t base,
-                  const THitHandler& onHit)
+              const THitHandler& onHit)
 {
     return FindHitsGeneric(data, count, pattern, length, base, onHit);
 }
@@ -86,7 +86,9 @@ bool FindHits(const uint8_t* data, size_t count, const uint8_t* pattern, size_t 
 
 } // namespace
 
-TFileScanner::TFileScanner(size_t blockSize) : m_blockSize(std::max<size_t>(blockSize, 1)) {}
+TFileScanner::TFileScanner(size_t blockSize) : m_blockSize(std::max<size_t>(blockSize, 1))
+{
+}
 
 void TFileScanner::Scan(const std::string& path, const uint8_t* pattern, int patternLength, const THitHandler& onHit)
 {

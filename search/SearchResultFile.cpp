@@ -3,7 +3,9 @@
 #include "ResultPathLine.h"
 #include "Runtime.h"
 
-TSearchResultFile::TSearchResultFile(const std::string& fileName) : m_writer(fileName) {}
+TSearchResultFile::TSearchResultFile(const std::string& fileName) : m_writer(fileName)
+{
+}
 
 void TSearchResultFile::SearchFile(const std::string& path, const uint8_t* pattern, int patternLength)
 {

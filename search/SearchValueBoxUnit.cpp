@@ -18,7 +18,7 @@ constexpr int DesignKind = 7; // "LongInt"
 constexpr int ChatIndex = 9;
 
 // The items in order; item i up to "Int64" is the value kind i + 1.
-const char* const KindItems[] = {"Binary", "Hex",      "Byte",    "ShortInt", "Word",
+const char* const KindItems[] = {"Binary",   "Hex",      "Byte",    "ShortInt", "Word",
                                  "SmallInt", "LongWord", "LongInt", "Int64",    "Chat"};
 
 // The dialog's buttons carry their caption beside the glyph, on a raised face that stands out

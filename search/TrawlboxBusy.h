@@ -18,8 +18,8 @@ public:
 private:
     void Set(bool busy)
     {
-        for (TMenuItem* item : {m_form->mSetFolder, m_form->mComparison, m_form->mFindValue, m_form->mAllClear,
-                                m_form->mAllCheck})
+        for (TMenuItem* item :
+             {m_form->mSetFolder, m_form->mComparison, m_form->mFindValue, m_form->mAllClear, m_form->mAllCheck})
             item->setEnabled(!busy);
         if (busy)
             m_form->CheckListBox1->setCursor(Qt::WaitCursor);

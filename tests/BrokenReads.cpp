@@ -28,8 +28,8 @@ BrokenFile& Broken()
 bool IsTheBrokenFile(int descriptor)
 {
     struct stat info {};
-    return Broken().armed && ::fstat(descriptor, &info) == 0 && info.st_dev == Broken().device
-        && info.st_ino == Broken().inode;
+    return Broken().armed && ::fstat(descriptor, &info) == 0 && info.st_dev == Broken().device &&
+           info.st_ino == Broken().inode;
 }
 
 } // namespace

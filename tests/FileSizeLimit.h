@@ -14,7 +14,7 @@ public:
         EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &m_previous), 0);
         // Without this the write past the cap ends the process instead of failing.
         m_previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit {bytes, m_previous.rlim_max};
+        const rlimit limit{bytes, m_previous.rlim_max};
         EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     }
     ~FileSizeLimit()
@@ -26,6 +26,6 @@ public:
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
-    rlimit m_previous {};
+    rlimit m_previous{};
     void (*m_previousSignal)(int) = nullptr;
 };

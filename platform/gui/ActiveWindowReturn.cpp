@@ -2,7 +2,9 @@
 
 #include <QApplication>
 
-TActiveWindowReturn::TActiveWindowReturn() : m_window(QApplication::activeWindow()) {}
+TActiveWindowReturn::TActiveWindowReturn() : m_window(QApplication::activeWindow())
+{
+}
 
 TActiveWindowReturn::~TActiveWindowReturn()
 {

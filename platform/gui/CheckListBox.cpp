@@ -19,10 +19,7 @@ class TCheckListModel : public QAbstractListModel {
 public:
     explicit TCheckListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-    [[nodiscard]] int rowCount(const QModelIndex& parent) const override
-    {
-        return parent.isValid() ? 0 : m_shown;
-    }
+    [[nodiscard]] int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_shown; }
 
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override
     {

@@ -1,6 +1,8 @@
 #include "CommonDialogs.h"
 
-TFileDialog::TFileDialog(TKind kind, QObject* parent) : QObject(parent), m_kind(kind) {}
+TFileDialog::TFileDialog(TKind kind, QObject* parent) : QObject(parent), m_kind(kind)
+{
+}
 
 bool TFileDialog::Execute()
 {
@@ -12,7 +14,9 @@ bool TFileDialog::Execute()
     return accepted;
 }
 
-TColorDialog::TColorDialog(QObject* parent) : QObject(parent), m_color(Qt::black) {}
+TColorDialog::TColorDialog(QObject* parent) : QObject(parent), m_color(Qt::black)
+{
+}
 
 bool TColorDialog::Execute()
 {
@@ -23,7 +27,9 @@ bool TColorDialog::Execute()
     return true;
 }
 
-TFontDialog::TFontDialog(QObject* parent) : QObject(parent), m_color(Qt::black) {}
+TFontDialog::TFontDialog(QObject* parent) : QObject(parent), m_color(Qt::black)
+{
+}
 
 void TFontDialog::SetFont(const QFont& font, const QColor& color)
 {

@@ -10,9 +10,9 @@
 #include <functional>
 
 TEdit::TEdit(QWidget* parent)
-    : QLineEdit(parent),
-      m_validator(new TInputValidator(
-          this, [this](QChar& key) { return !OnKeyPress || RunHandler([&] { OnKeyPress(this, key); }); }))
+    : QLineEdit(parent), m_validator(new TInputValidator(this, [this](QChar& key) {
+          return !OnKeyPress || RunHandler([&] { OnKeyPress(this, key); });
+      }))
 {
 }
 

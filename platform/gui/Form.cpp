@@ -41,8 +41,7 @@ void PlaceFrame(QWidget* window, TOwnerRect rect)
 // window then stays where it is.
 class TFrameRecentring : public QObject {
 public:
-    TFrameRecentring(QWidget* window, TOwnerRect rect)
-        : QObject(window), m_rect(rect), m_margins(FrameMargins(window))
+    TFrameRecentring(QWidget* window, TOwnerRect rect) : QObject(window), m_rect(rect), m_margins(FrameMargins(window))
     {
         setObjectName(QString::fromLatin1(RecentringName));
         window->installEventFilter(this);
@@ -97,7 +96,9 @@ TFormCreation::~TFormCreation()
     m_form->Created();
 }
 
-TForm::TForm(TFormCreation&& creation, QWidget* parent) : TForm(creation, parent) {}
+TForm::TForm(TFormCreation&& creation, QWidget* parent) : TForm(creation, parent)
+{
+}
 
 TForm::TForm(TFormCreation& creation, QWidget* parent) : QWidget(parent, Qt::Window), m_creation(&creation)
 {

@@ -4,7 +4,9 @@
 
 #include <QMouseEvent>
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent) {}
+TLabel::TLabel(QWidget* parent) : QLabel(parent)
+{
+}
 
 void TLabel::mousePressEvent(QMouseEvent* event)
 {

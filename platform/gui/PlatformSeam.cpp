@@ -52,7 +52,8 @@ QStringList NameFilters(const QString& filter)
             patterns = parts[i + 1];
         else if (parts[i].startsWith(QLatin1Char('.')))
             patterns = QLatin1Char('*') + parts[i];
-        result << QStringLiteral("%1 (%2)").arg(parts[i], QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')));
+        result << QStringLiteral("%1 (%2)").arg(parts[i],
+                                                QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')));
     }
     return result;
 }

@@ -23,7 +23,9 @@ QAction* FindShortcut(const QMenu* menu, const QKeySequence& key)
 
 } // namespace
 
-TPopupMenu::TPopupMenu(QWidget* parent) : QMenu(parent) {}
+TPopupMenu::TPopupMenu(QWidget* parent) : QMenu(parent)
+{
+}
 
 void TPopupMenu::AttachTo(QWidget* control)
 {
@@ -43,8 +45,8 @@ QAction* TPopupMenu::ItemForKey(const QKeyEvent* event) const
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
-    if (key == 0 || key == Qt::Key_unknown || key == Qt::Key_Shift || key == Qt::Key_Control ||
-        key == Qt::Key_Alt || key == Qt::Key_Meta)
+    if (key == 0 || key == Qt::Key_unknown || key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+        key == Qt::Key_Meta)
         return nullptr;
     return FindShortcut(this, QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key))));
 }

@@ -374,8 +374,7 @@ void TStringGrid::paintEvent(QPaintEvent* event)
         for (int c = 0, left = 0; c < d->colCount && left < width; left += d->colWidths[c] + line, ++c) {
             const QRect cell(left, top, d->colWidths[c], d->rowHeight);
             const bool fixed = c < d->fixedCols || r < d->fixedRows;
-            const bool selected =
-                !fixed && c >= range.Left && c <= range.Right && r >= range.Top && r <= range.Bottom;
+            const bool selected = !fixed && c >= range.Left && c <= range.Right && r >= range.Top && r <= range.Bottom;
             painter.fillRect(cell, fixed ? d->fixedColor : selected ? highlight : d->color);
             if (line) {
                 painter.fillRect(cell.right() + 1, top, line, pitch, lineColor);

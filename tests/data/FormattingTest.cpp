@@ -134,9 +134,9 @@ TEST(ValueToText, LabelCarriesTheCountFromCharactersOn)
         int32_t count;
         const char* label;
     } cases[] = {
-        {vkNone, 3, "None"},     {vkByte, 1, "Byte"},       {vkInt64, 7, "Int64"},
-        {vkChars, 20, "Cha 20"}, {vkChar1, 1, "Cha 1 1"},   {vkChar2, 2, "Cha 2 2"},
-        {vkSpace, 4, "Spc 4"},   {vkError, 0, "Error 0"},   {vkChars, -3, "Cha -3"},
+        {vkNone, 3, "None"},     {vkByte, 1, "Byte"},     {vkInt64, 7, "Int64"},
+        {vkChars, 20, "Cha 20"}, {vkChar1, 1, "Cha 1 1"}, {vkChar2, 2, "Cha 2 2"},
+        {vkSpace, 4, "Spc 4"},   {vkError, 0, "Error 0"}, {vkChars, -3, "Cha -3"},
     };
     const Bytes none;
     for (const auto& c : cases) {

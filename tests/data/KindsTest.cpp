@@ -15,11 +15,11 @@ TEST(KindTables, LabelWidthAndEditorLengthOfEveryCode)
         int size;
         int maxLength;
     } kinds[] = {
-        {vkNone, "None", 0, 0},          {vkBinary, "Binary", 1, 8},     {vkHex, "Hex", 1, 2},
-        {vkByte, "Byte", 1, 3},          {vkShortInt, "ShortInt", 1, 4}, {vkWord, "Word", 2, 5},
-        {vkSmallInt, "SmallInt", 2, 6},  {vkLongWord, "LongWord", 4, 10}, {vkLongInt, "LongInt", 4, 11},
-        {vkInt64, "Int64", 8, 21},       {vkChars, "Cha", 1, 80},        {vkChar1, "Cha 1", 1, 1},
-        {vkChar2, "Cha 2", 2, 2},        {vkSpace, "Spc", 1, 0},         {vkError, "Error", 0, 0},
+        {vkNone, "None", 0, 0},         {vkBinary, "Binary", 1, 8},      {vkHex, "Hex", 1, 2},
+        {vkByte, "Byte", 1, 3},         {vkShortInt, "ShortInt", 1, 4},  {vkWord, "Word", 2, 5},
+        {vkSmallInt, "SmallInt", 2, 6}, {vkLongWord, "LongWord", 4, 10}, {vkLongInt, "LongInt", 4, 11},
+        {vkInt64, "Int64", 8, 21},      {vkChars, "Cha", 1, 80},         {vkChar1, "Cha 1", 1, 1},
+        {vkChar2, "Cha 2", 2, 2},       {vkSpace, "Spc", 1, 0},          {vkError, "Error", 0, 0},
     };
     ASSERT_EQ(std::size(kinds), static_cast<size_t>(KindCount));
     for (int code = 0; code < KindCount; ++code) {

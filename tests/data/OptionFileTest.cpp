@@ -16,20 +16,10 @@ namespace {
 const std::string FaceName = "ＭＳ ゴシック";
 
 const std::vector<std::string> DefaultLines = {
-    "Dump         :1",
-    " +Color      :$000000",
-    " +Font Name  :" + FaceName,
-    " +Font Size  :9",
-    " +Font Color :$FFFFFF",
-    "Style        :1",
-    " +Color      :$000000",
-    " +Font Name  :" + FaceName,
-    " +Font Size  :9",
-    " +Font Color :$FF0000",
-    "Back Color   :$333333",
-    "Hint         :1",
-    "Style G File :",
-    "Init Folder  :",
+    "Dump         :1",       " +Color      :$000000", " +Font Name  :" + FaceName, " +Font Size  :9",
+    " +Font Color :$FFFFFF", "Style        :1",       " +Color      :$000000",     " +Font Name  :" + FaceName,
+    " +Font Size  :9",       " +Font Color :$FF0000", "Back Color   :$333333",     "Hint         :1",
+    "Style G File :",        "Init Folder  :",
 };
 
 std::string Joined(const std::vector<std::string>& lines)
@@ -183,7 +173,8 @@ TEST_F(OptionFileTest, HandEditedFilesAreReadByPosition)
     misspelled[3] = "Misspelt label12";
 
     const std::vector<HandEditedCase> cases = {
-        {"fiveLines", {DefaultLines.begin(), DefaultLines.begin() + 5},
+        {"fiveLines",
+         {DefaultLines.begin(), DefaultLines.begin() + 5},
          [] {
              EXPECT_EQ(StyleFont->Color, 0);
              EXPECT_EQ(BackColor, 0);
@@ -211,7 +202,8 @@ TEST_F(OptionFileTest, HandEditedFilesAreReadByPosition)
              EXPECT_EQ(DumpFont->Size, 12);
              EXPECT_EQ(StyleFont->Color, 0xFF0000);
          }},
-        {"linesAfterTheLastIgnored", [] {
+        {"linesAfterTheLastIgnored",
+         [] {
              std::vector<std::string> lines = WithLine(13, "Init Folder  :/data/x.bin");
              lines.emplace_back("Extra        :whatever");
              return lines;

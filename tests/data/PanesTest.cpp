@@ -79,8 +79,8 @@ struct TPaneState {
 
     static TPaneState Of(int pane)
     {
-        return {DataBuffer[pane], DataBuffer[pane].data(), DataFileName[pane], DataSize[pane], CursorAddress[pane],
-                DataCut[pane],    DataBroken[pane]};
+        return {DataBuffer[pane],    DataBuffer[pane].data(), DataFileName[pane], DataSize[pane],
+                CursorAddress[pane], DataCut[pane],           DataBroken[pane]};
     }
     bool operator==(const TPaneState&) const = default;
 };

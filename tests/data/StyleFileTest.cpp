@@ -39,8 +39,7 @@ std::string Head(const std::string& name, int32_t offset, uint8_t useOffset, int
     return TextField(name, 31) + LittleEndian(offset, 4) + static_cast<char>(useOffset) + LittleEndian(lastRow, 2);
 }
 
-std::string Row(uint8_t used, uint8_t kind, int32_t size, const std::string& comment = "",
-                const std::string& hint = "")
+std::string Row(uint8_t used, uint8_t kind, int32_t size, const std::string& comment = "", const std::string& hint = "")
 {
     return std::string(1, static_cast<char>(used)) + static_cast<char>(kind) + LittleEndian(size, 4) +
            TextField(comment, 21) + TextField(hint, 81);
@@ -99,8 +98,8 @@ bool SameStored(const TStyle& a, const TStyle& b)
     for (int r = 0; r < RowCount; ++r)
         rows = rows && SameText(a.RowComment[r], b.RowComment[r]) && SameText(a.RowHint[r], b.RowHint[r]);
     return rows && SameText(a.StyleName, b.StyleName) && a.OffsetAddress == b.OffsetAddress &&
-           a.UseOffset == b.UseOffset && a.LastRow == b.LastRow && a.RowUsed == b.RowUsed &&
-           a.RowKind == b.RowKind && a.RowSize == b.RowSize;
+           a.UseOffset == b.UseOffset && a.LastRow == b.LastRow && a.RowUsed == b.RowUsed && a.RowKind == b.RowKind &&
+           a.RowSize == b.RowSize;
 }
 
 bool IsNewGroup()
@@ -246,9 +245,8 @@ std::vector<CorruptCase> CorruptCases()
              RecountStyle(0);
              EXPECT_EQ(style.LastRow, 199);
          }},
-        {"rowCountMinusOne",
-         Count(1) + Head("A", 0, 0, -1) + Head("B", 7, 255, 0) + Row(255, vkWord, 2, "c", "h"), false,
-         skippedRows},
+        {"rowCountMinusOne", Count(1) + Head("A", 0, 0, -1) + Head("B", 7, 255, 0) + Row(255, vkWord, 2, "c", "h"),
+         false, skippedRows},
         {"rowCountMostNegative",
          Count(1) + Head("A", 0, 0, INT16_MIN) + Head("B", 7, 255, 0) + Row(255, vkWord, 2, "c", "h"), false,
          skippedRows},

@@ -72,8 +72,8 @@ bool IsAllZero(const TStyle& style)
     for (int r = 0; r < RowCount; ++r)
         texts = texts && style.RowComment[r].Length == 0 && zero(style.RowComment[r].Chars) &&
                 style.RowHint[r].Length == 0 && zero(style.RowHint[r].Chars);
-    return texts && style.OffsetAddress == 0 && style.UseOffset == 0 && style.LastRow == 0 &&
-           style.TotalSize == 0 && zero(style.RowUsed) && zero(style.RowKind) && zero(style.RowSize);
+    return texts && style.OffsetAddress == 0 && style.UseOffset == 0 && style.LastRow == 0 && style.TotalSize == 0 &&
+           zero(style.RowUsed) && zero(style.RowKind) && zero(style.RowSize);
 }
 
 bool IsCleared(const TStyle& style)
@@ -309,8 +309,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RowEditCase{"insertIntoFull", true, RowCount, 5, NumberedWithEmptyAt(RowCount, 5)},
                       RowEditCase{"insertAt199OfFull", true, RowCount, 199, NumberedWithEmptyAt(RowCount, 199)},
                       RowEditCase{"deleteRowZero", false, 2, 0, {"r1"}},
-                      RowEditCase{"deleteOnlyRow", false, 1, 0, {""}},
-                      RowEditCase{"deleteAt200", false, 2, 200, {}}, RowEditCase{"deleteAtMinus1", false, 2, -1, {}},
+                      RowEditCase{"deleteOnlyRow", false, 1, 0, {""}}, RowEditCase{"deleteAt200", false, 2, 200, {}},
+                      RowEditCase{"deleteAtMinus1", false, 2, -1, {}},
                       RowEditCase{"deleteFromFull", false, RowCount, 10, NumberedWithout(RowCount, 10)},
                       RowEditCase{"deleteLastOfFull", false, RowCount, 199, NumberedWithout(RowCount, 199)}),
     [](const auto& test) { return std::string(test.param.name); });
@@ -381,7 +381,7 @@ TEST(StoredTextTest, IsCutToItsCapacityWithoutSplittingACharacter)
 TEST(ExpandHintTest, DoubleSlashesBecomeLineBreaks)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"a//b", "a\n\rb"}, {"a/b/", "a/b/"}, {"/", "/"}, {"", ""},
+        {"a//b", "a\n\rb"}, {"a/b/", "a/b/"},     {"/", "/"},       {"", ""},
         {"///", "\n\r/"},   {"////", "\n\r\n\r"}, {"x//", "x\n\r"},
     };
     for (const auto& [hint, expected] : cases)

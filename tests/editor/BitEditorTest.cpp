@@ -41,10 +41,7 @@ protected:
 
     // Double-clicks the field's kind, as the user opens the editor: a click, then the double
     // click (QTest sends a widget the double-click event alone).
-    void DoubleClickField(int field) const
-    {
-        DoubleClick(2, field + 1);
-    }
+    void DoubleClickField(int field) const { DoubleClick(2, field + 1); }
 
     void DoubleClick(int col, int row) const
     {
@@ -66,8 +63,9 @@ TEST_F(BitEditor, ShowsBitZeroOnTheLeftAndWritesTheByteOnOk)
         EXPECT_EQ(binaryBox->size(), QSize(148, 21));
         const TStringGrid* grid = form->aStyleGrid;
         const QPoint gridTopLeft = grid->mapToGlobal(QPoint(0, 0));
-        EXPECT_EQ(binaryBox->pos(), QPoint(gridTopLeft.x() + (grid->width() - binaryBox->frameGeometry().width()) / 2,
-                                           gridTopLeft.y() + (grid->height() - binaryBox->frameGeometry().height()) / 2));
+        EXPECT_EQ(binaryBox->pos(),
+                  QPoint(gridTopLeft.x() + (grid->width() - binaryBox->frameGeometry().width()) / 2,
+                         gridTopLeft.y() + (grid->height() - binaryBox->frameGeometry().height()) / 2));
         QTest::mouseClick(binaryBox->Label8, Qt::LeftButton);
         EXPECT_EQ(binaryBox->UpDown1->Position(), 133);
         QTest::mouseClick(binaryBox->SpeedButton1, Qt::LeftButton);

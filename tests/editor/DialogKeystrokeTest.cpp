@@ -90,8 +90,7 @@ TEST_F(DialogKeystroke, TheKeyThatClosesADialogReachesNothingBeneathIt)
     };
     const auto bitEditor = [this] {
         Click(form->aStyleGrid, 2, 2);
-        QTest::mouseDClick(form->aStyleGrid->viewport(), Qt::LeftButton, {},
-                           form->aStyleGrid->CellRect(2, 2).center());
+        QTest::mouseDClick(form->aStyleGrid->viewport(), Qt::LeftButton, {}, form->aStyleGrid->CellRect(2, 2).center());
     };
     const auto jump = [this] {
         form->aDumpGrid->setFocus();

@@ -168,10 +168,10 @@ TEST_F(FieldCommands, TheLockGreysTheEditingItemsAndTheirShortcuts)
     form->pmLock->trigger();
     EXPECT_TRUE(form->pmLock->Checked());
     const std::vector<TMenuItem*> locked = {
-        form->pmAddition, form->pmDelete, form->pmClear, form->pmNewName, form->pmSetOffset,
-        form->pmOffsetAddress, form->pmComment, form->pmHint, form->pmNone1, form->pmBinary1,
-        form->pmHex1, form->pmByte1, form->pmShortInt1, form->pmWord1, form->pmSmallint1,
-        form->pmLongWord1, form->pmLongInt1, form->pmInt641, form->pmChar1, form->pmSpace1,
+        form->pmAddition,      form->pmDelete,   form->pmClear,     form->pmNewName, form->pmSetOffset,
+        form->pmOffsetAddress, form->pmComment,  form->pmHint,      form->pmNone1,   form->pmBinary1,
+        form->pmHex1,          form->pmByte1,    form->pmShortInt1, form->pmWord1,   form->pmSmallint1,
+        form->pmLongWord1,     form->pmLongInt1, form->pmInt641,    form->pmChar1,   form->pmSpace1,
     };
     for (TMenuItem* item : locked)
         EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();

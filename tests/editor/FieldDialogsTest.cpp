@@ -229,7 +229,7 @@ TEST_F(FieldDialogs, EnterStoresTheTypedTextCutToTheByteLimitOnWholeCharacters)
         ASSERT_TRUE(answered.Answered());
         EXPECT_EQ(inputBox->ModalResult(), mrOk);
         const TStyle& style = StyleGroup[form->CurrentStyle];
-        const std::string stored = test.item == &TMainForm::pmNewName ? style.StyleName.Text()
+        const std::string stored = test.item == &TMainForm::pmNewName   ? style.StyleName.Text()
                                    : test.item == &TMainForm::pmComment ? style.RowComment[1].Text()
                                                                         : style.RowHint[1].Text();
         EXPECT_EQ(stored, test.stored);

@@ -22,7 +22,8 @@ std::vector<std::string> Names(const QMenu* menu)
 {
     std::vector<std::string> names;
     for (const QAction* action : menu->actions())
-        names.push_back(action->menu() ? action->menu()->objectName().toStdString() : action->objectName().toStdString());
+        names.push_back(action->menu() ? action->menu()->objectName().toStdString()
+                                       : action->objectName().toStdString());
     return names;
 }
 
@@ -124,15 +125,15 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndTagsInOrder)
     }
 
     EXPECT_EQ(Names(form->mFile), (std::vector<std::string>{"mOpen", "mSave", "mSaveAs", "mSaveTextFile", "mBar01",
-                                                             "mDoubleWindow", "mChangeWindow", "mBar0", "mExit"}));
+                                                            "mDoubleWindow", "mChangeWindow", "mBar0", "mExit"}));
     EXPECT_EQ(Names(form->mStyle).size(), 8u) << "seven fixed items and the placeholder";
     EXPECT_EQ(Names(form->mJump), (std::vector<std::string>{"mMoveToZero", "mMoveToEnd", "mMoveToUser", "mBar21",
-                                                             "mMoveToFront", "mMoveToNext", "mBar32", "mSameAddress"}));
+                                                            "mMoveToFront", "mMoveToNext", "mBar32", "mSameAddress"}));
     EXPECT_EQ(Names(form->PopupMenu2),
-              (std::vector<std::string>{"pmEdit", "pmName", "pmOffset", "pmLock", "pmBar1", "pmComment", "pmHint",
-                                        "pmBar2", "pmNone1", "pmBinary1", "pmHex1", "pmByte1", "pmShortInt1", "pmWord1",
-                                        "pmSmallint1", "pmLongWord1", "pmLongInt1", "pmInt641", "pmChar1",
-                                        "pmSpace1"}));
+              (std::vector<std::string>{"pmEdit",      "pmName",     "pmOffset",    "pmLock",  "pmBar1",
+                                        "pmComment",   "pmHint",     "pmBar2",      "pmNone1", "pmBinary1",
+                                        "pmHex1",      "pmByte1",    "pmShortInt1", "pmWord1", "pmSmallint1",
+                                        "pmLongWord1", "pmLongInt1", "pmInt641",    "pmChar1", "pmSpace1"}));
     std::vector<std::string> bar;
     for (const QAction* action : form->MainMenu1->actions())
         bar.push_back(action->menu()->objectName().toStdString());
@@ -151,10 +152,11 @@ TEST_F(MainWindow, EveryComponentCarriesItsName)
 {
     const char* const names[] = {
         "OpenDialog1", "SaveDialog1", "OpenDialog2", "SaveDialog2", "SaveDialog3", "ColorDialog1", "FontDialog1",
-        "Splitter1", "aPanel1", "aDumpPanel", "aDumpGrid", "aDumpBar", "aStylePanel", "aStyleGrid", "aStyleBar",
-        "aSplitter1", "bPanel1", "bDumpPanel", "bDumpGrid", "bDumpBar", "bStylePanel", "bStyleGrid", "bStyleBar",
-        "bSplitter1", "MainMenu1", "mBar0", "mBar01", "mBar1", "mBar11", "mBar2", "mBar21", "mBar3", "mBar31",
-        "mBar32", "PopupMenu1", "PopupMenu2", "pmBar1", "pmBar2"};
+        "Splitter1",   "aPanel1",     "aDumpPanel",  "aDumpGrid",   "aDumpBar",    "aStylePanel",  "aStyleGrid",
+        "aStyleBar",   "aSplitter1",  "bPanel1",     "bDumpPanel",  "bDumpGrid",   "bDumpBar",     "bStylePanel",
+        "bStyleGrid",  "bStyleBar",   "bSplitter1",  "MainMenu1",   "mBar0",       "mBar01",       "mBar1",
+        "mBar11",      "mBar2",       "mBar21",      "mBar3",       "mBar31",      "mBar32",       "PopupMenu1",
+        "PopupMenu2",  "pmBar1",      "pmBar2"};
     for (const char* name : names)
         EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(form->objectName(), QStringLiteral("MainForm"));
@@ -307,10 +309,7 @@ protected:
         EXPECT_EQ(form->bStyleGrid->Color(), ColorFromValue(a ? BackColor : StyleColor));
     }
 
-    void CtrlW()
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
-    }
+    void CtrlW() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier); }
 };
 
 TEST_F(PaneSwitch, CtrlWGoesToTheGridOfTheSameRoleInTheOtherPane)

@@ -83,8 +83,7 @@ TEST_F(Report, TheDialogProposesTheLastNameAndReplacesAFileWithoutAsking)
     form->mSaveTextFile->trigger();
     form->mSaveTextFile->trigger();
     const std::vector<uint8_t> bytes = ReadFile(path);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
-              Lines({header, hyphens, "0   000000 None     " + Blanks(21)}))
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), Lines({header, hyphens, "0   000000 None     " + Blanks(21)}))
         << "a cleared style gives three lines";
 
     ASSERT_EQ(seam.FileRequests.size(), 3u);

@@ -43,8 +43,8 @@ TEST_F(SearchDialog, IsLaidOutAsASmallBlueToolWindowThatStaysOnTop)
     QStringList items;
     for (int i = 0; i < searchBox->ComboBox1->count(); ++i)
         items << searchBox->ComboBox1->itemText(i);
-    EXPECT_EQ(items, QStringList({"Hex", "Binary", "Byte", "ShortInt", "Word", "SmallInt", "LongWord", "LongInt",
-                                  "Chat"}));
+    EXPECT_EQ(items,
+              QStringList({"Hex", "Binary", "Byte", "ShortInt", "Word", "SmallInt", "LongWord", "LongInt", "Chat"}));
     EXPECT_EQ(searchBox->ComboBox1->currentText(), QStringLiteral("Chat"));
     EXPECT_FALSE(searchBox->ComboBox1->isEditable());
     EXPECT_TRUE(searchBox->Edit1->text().isEmpty());
@@ -157,7 +157,8 @@ TEST_F(SearchDialog, OnlyItsButtonsAndCloseBoxEndItAndItKeepsTheLastAnswer)
     bytes[20] = 0x41;
     Load(0, bytes);
     {
-        const TModalAnswer answer(searchBox.get(), [&] { Answer(searchBox.get(), "41", "Hex", searchBox->SpeedButton2); });
+        const TModalAnswer answer(searchBox.get(),
+                                  [&] { Answer(searchBox.get(), "41", "Hex", searchBox->SpeedButton2); });
         form->mSearch1->trigger();
         ASSERT_TRUE(answer.Answered());
     }

@@ -96,22 +96,14 @@ struct FilterCase {
 TEST_F(StyleGrid, TypedCharactersPassByTheFieldsKind)
 {
     const FilterCase cases[] = {
-        {vkBinary, "01", "2a-"},
-        {vkHex, "09AFaf", "Gg- "},
-        {vkByte, "09", "-a+"},
-        {vkWord, "5", "-"},
-        {vkLongWord, "7", "-"},
-        {vkShortInt, "-09", "a+ "},
-        {vkSmallInt, "-1", "x"},
-        {vkLongInt, "-1", "x"},
-        {vkInt64, "-1", "$"},
-        {vkChars, "aZ -\x01\xE9", ""},
-        {vkNone, "", "a1-"},
-        {vkChar1, "", "a"},
-        {vkChar2, "", "a"},
-        {vkSpace, "", "a"},
-        {vkError, "", "a"},
-        {20, "", "a"},
+        {vkBinary, "01", "2a-"}, {vkHex, "09AFaf", "Gg- "},
+        {vkByte, "09", "-a+"},   {vkWord, "5", "-"},
+        {vkLongWord, "7", "-"},  {vkShortInt, "-09", "a+ "},
+        {vkSmallInt, "-1", "x"}, {vkLongInt, "-1", "x"},
+        {vkInt64, "-1", "$"},    {vkChars, "aZ -\x01\xE9", ""},
+        {vkNone, "", "a1-"},     {vkChar1, "", "a"},
+        {vkChar2, "", "a"},      {vkSpace, "", "a"},
+        {vkError, "", "a"},      {20, "", "a"},
     };
     Load(0, Pattern(16));
     for (const FilterCase& test : cases) {
@@ -183,8 +175,8 @@ TEST_F(StyleGrid, EnterWritesTheTypedValueOrLeavesTheBytesWithTheParsersMessage)
         form->StyleGridKeyPress(form->aStyleGrid, enter);
         EXPECT_TRUE(enter.isNull());
         EXPECT_EQ(std::vector<uint8_t>(DataBuffer[0].begin(), DataBuffer[0].begin() + test.after.size()), test.after);
-        EXPECT_EQ(recorder.Messages, test.message.empty() ? std::vector<std::string>{}
-                                                          : std::vector<std::string>{test.message});
+        EXPECT_EQ(recorder.Messages,
+                  test.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{test.message});
         EXPECT_EQ(form->aStyleGrid->Cell(4, 1), test.cell);
         EXPECT_EQ(form->aDumpGrid->Cell(2, 1), HexText[DataBuffer[0][0]]) << "the dump row shows the bytes";
     }
@@ -208,7 +200,8 @@ TEST_F(StyleGrid, ACharacterValueDrawsControlBytesAsBlanksAndKeepsThemInItsText)
     form->FillStyleGrids(true);
     ShowWindow();
     const TStringGrid* grid = form->aStyleGrid;
-    EXPECT_EQ(grid->Cell(4, 1), "\x7f" "ELF\x01\u0085");
+    EXPECT_EQ(grid->Cell(4, 1), "\x7f"
+                                "ELF\x01\u0085");
 
     const QRect cell = grid->CellRect(4, 1);
     const QImage image = grid->viewport()->grab().toImage().copy(cell);

@@ -241,9 +241,9 @@ TEST_F(StyleMenu, ANewGroupHasStyle0AloneAndKeepsTheGroupFilesName)
 
 TEST_F(StyleMenu, ALoadedGroupKeepsTheCurrentSlotEvenWhereItHasNoStyle)
 {
-    const std::string path = WriteFile("three.fms", Bytes(Int16(2) + Head("Style 0", 0) + Row(vkByte, 1) +
-                                                          Head("B", 0) + Row(vkNone, 0) + Head("C", 0) +
-                                                          Row(vkNone, 0)));
+    const std::string path =
+        WriteFile("three.fms", Bytes(Int16(2) + Head("Style 0", 0) + Row(vkByte, 1) + Head("B", 0) + Row(vkNone, 0) +
+                                     Head("C", 0) + Row(vkNone, 0)));
     NameStyles(Numbered("Old ", 6));
     StyleGroupFileName = "/styles/proposed.fms";
     form->CurrentStyle = 5;
@@ -314,8 +314,8 @@ TEST_F(StyleMenu, AFileThatCannotBeReadShowsTheErrorAndTheGroupItLeaves)
         form->RebuildStyleMenu();
         recorder.Errors.clear();
         const QString name = QStringLiteral("bad%1.fms").arg(++fileNumber);
-        const std::string path = test.bytes ? WriteFile(name.toStdString(), Bytes(*test.bytes))
-                                            : folder.filePath(name).toStdString();
+        const std::string path =
+            test.bytes ? WriteFile(name.toStdString(), Bytes(*test.bytes)) : folder.filePath(name).toStdString();
         if (test.readOnly)
             std::filesystem::permissions(path, std::filesystem::perms::owner_read);
         const std::vector<std::string> filesBefore = FolderEntries(folder);

@@ -72,14 +72,8 @@ TEST_F(ValueEditor, TheKindDecidesWhichTypedCharactersPass)
         const char* kept;
     };
     const Case cases[] = {
-        {vkBinary, "0121a0", "0110"},
-        {vkHex, "0G9fZa", "09fa"},
-        {vkByte, "-1a2 3", "123"},
-        {vkWord, "6-5", "65"},
-        {vkShortInt, "1-2x", "1-2"},
-        {vkInt64, "-9+9", "-99"},
-        {vkChar1, "a", "a"},
-        {vkChar2, "A!", "A!"},
+        {vkBinary, "0121a0", "0110"}, {vkHex, "0G9fZa", "09fa"}, {vkByte, "-1a2 3", "123"}, {vkWord, "6-5", "65"},
+        {vkShortInt, "1-2x", "1-2"},  {vkInt64, "-9+9", "-99"},  {vkChar1, "a", "a"},       {vkChar2, "A!", "A!"},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.kind);
@@ -214,8 +208,8 @@ TEST_F(ValueEditor, OpensOnlyWhereTheWholeValueLiesInsideTheData)
         bool opens;
     };
     const Case cases[] = {
-        {&TMainForm::pmWord, 11, false},    {&TMainForm::pmByte, 11, true},  {&TMainForm::pmHex, 11, true},
-        {&TMainForm::pmChar, 11, true},     {&TMainForm::pmChar2, 10, true}, {&TMainForm::pmLongWord, 9, false},
+        {&TMainForm::pmWord, 11, false},   {&TMainForm::pmByte, 11, true},  {&TMainForm::pmHex, 11, true},
+        {&TMainForm::pmChar, 11, true},    {&TMainForm::pmChar2, 10, true}, {&TMainForm::pmLongWord, 9, false},
         {&TMainForm::pmLongWord, 8, true}, {&TMainForm::pmHex, 12, false},
     };
     for (const Case& test : cases) {
@@ -296,7 +290,11 @@ TEST_F(ValueEditor, EnterWritesTheValueAndRendersTheDumpRowsWhileEscWritesNothin
         {"a typed Byte", &TMainForm::pmByte, typed("200", Qt::Key_Return), mrOk, {0xC8, 0x10}, {}},
         {"a Word stepped up", &TMainForm::pmWord, stepped(Qt::Key_Down, 2), mrOk, {0x11, 0x10}, {}},
         {"one character of two", &TMainForm::pmChar2, typed("x", Qt::Key_Return), mrOk, {0x78, 0x00}, {}},
-        {"a Byte out of range", &TMainForm::pmByte, typed("256", Qt::Key_Return), mrNo, {0x0F, 0x10},
+        {"a Byte out of range",
+         &TMainForm::pmByte,
+         typed("256", Qt::Key_Return),
+         mrNo,
+         {0x0F, 0x10},
          {"Range error [ 0..255 ]"}},
         {"Esc", &TMainForm::pmByte, typed("7", Qt::Key_Escape), mrNo, {0x0F, 0x10}, {}},
     };

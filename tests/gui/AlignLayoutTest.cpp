@@ -26,10 +26,7 @@ protected:
         return widget;
     }
 
-    void Lay()
-    {
-        panel->Controls()->activate();
-    }
+    void Lay() { panel->Controls()->activate(); }
 
     std::unique_ptr<TPanel> panel;
 };

@@ -193,7 +193,8 @@ TEST(CheckListBox, TheMouseOnTheCheckMarkTicksTheItem)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
     const QRect line = list.visualRect(list.model()->index(1, 0));
     // The check mark stands at the line's left end.
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(line.left() + line.height() / 2 + 2, line.center().y()));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(line.left() + line.height() / 2 + 2, line.center().y()));
     EXPECT_TRUE(list.Checked(1));
     EXPECT_FALSE(list.Checked(0));
 }

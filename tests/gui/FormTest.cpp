@@ -63,7 +63,8 @@ TEST(OwnerRect, OnTheScreenTheWholeFrameIsCentredShownBeforeOrNot)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         const QRect frame = window.frameGeometry();
         ASSERT_NE(frame.size(), window.size()) << "the platform frames its windows";
-        EXPECT_EQ(frame.topLeft(), QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2));
+        EXPECT_EQ(frame.topLeft(),
+                  QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2));
         window.move(10, 10);
         EXPECT_EQ(window.pos(), QPoint(10, 10)) << "a move of the user's stays";
         window.resize(400, 250);

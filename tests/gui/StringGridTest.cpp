@@ -47,8 +47,8 @@ protected:
             canSelect = allowSelect;
         };
         grid.OnMouseDown = [this](TStringGrid*, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-            log.push_back(std::string(button == Qt::LeftButton ? "down left " : "down right ") +
-                          std::to_string(x) + "," + std::to_string(y));
+            log.push_back(std::string(button == Qt::LeftButton ? "down left " : "down right ") + std::to_string(x) +
+                          "," + std::to_string(y));
         };
         grid.show();
         grid.activateWindow();
@@ -279,7 +279,7 @@ TEST_F(StringGridTest, CellRectAndMouseToCellAgree)
             EXPECT_EQ(r, row);
         }
     }
-    EXPECT_TRUE(grid.CellRect(3, 9).isEmpty());             // scrolled away above
+    EXPECT_TRUE(grid.CellRect(3, 9).isEmpty());               // scrolled away above
     EXPECT_TRUE(grid.CellRect(3, lastVisible + 3).isEmpty()); // below the view
     EXPECT_TRUE(grid.CellRect(Cols, 1).isEmpty());
     int c = 0;
@@ -310,8 +310,8 @@ TEST_F(StringGridTest, ShiftAndDragsSelectARangeWhileColAndRowFollowTheCellReach
 
     // A drag that leaves the selectable cells stretches the range to the nearest of them.
     QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, CellCentre(4, 2));
-    QMouseEvent move(QEvent::MouseMove, CellCentre(0, 4), grid.viewport()->mapToGlobal(CellCentre(0, 4)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, CellCentre(0, 4), grid.viewport()->mapToGlobal(CellCentre(0, 4)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(grid.viewport(), &move);
     QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, CellCentre(0, 4));
     ExpectCell(2, 4);
@@ -353,7 +353,8 @@ TEST_F(StringGridTest, AFixedPitchColumnDrawsEachCharacterInACellOfItsOwn)
     EXPECT_EQ(draw(controls, 0, 17), blank) << "control characters show as blanks";
 
     // Wide signs keep to their cells, so the last character stands where it stands after blanks.
-    const QString wide = QString::fromUtf8("\u00d7\u00f7\u00a7\u00b6\u00b0\u00e9\u00d7\u00f7\u00a7\u00b6\u00b0\u00e9\u00d7\u00f7\u00a7");
+    const QString wide =
+        QString::fromUtf8("\u00d7\u00f7\u00a7\u00b6\u00b0\u00e9\u00d7\u00f7\u00a7\u00b6\u00b0\u00e9\u00d7\u00f7\u00a7");
     ASSERT_EQ(wide.size(), 15);
     EXPECT_EQ(draw(wide + QLatin1Char('A'), 15, 15), draw(QString(15, QLatin1Char(' ')) + QLatin1Char('A'), 15, 15));
     EXPECT_EQ(draw(wide + QLatin1Char(' '), 16, 17), draw(blanks, 16, 17)) << "nothing beyond 16 cells";
@@ -385,7 +386,9 @@ TEST_F(StringGridTest, EveryColumnDrawsControlCharactersAsBlanksOneDigitWide)
     const int rest = cell.width() - pitch;
     EXPECT_EQ(behindDelete.copy(pitch, 0, rest, cell.height()), plain.copy(0, 0, rest, cell.height()))
         << "the text goes on one digit to the right";
-    EXPECT_EQ(grid.Cell(3, 3), "\x7f" "ELF") << "the cell keeps its text";
+    EXPECT_EQ(grid.Cell(3, 3), "\x7f"
+                               "ELF")
+        << "the cell keeps its text";
 }
 
 TEST_F(StringGridTest, OnlyTheFocusedGridFramesItsCurrentCell)
@@ -688,7 +691,10 @@ TEST_F(StringGridEditorTest, ByteLimitCountsLatin1AsOneAndOthersByTheirUtf8Lengt
     const Case cases[] = {
         {2, "abc", "ab"},
         {3, QString::fromUtf8("\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"), QString::fromUtf8("\xc3\xa9\xc3\xa9\xc3\xa9")},
-        {4, QString::fromUtf8("a\xe3\x81\x82" "b"), QString::fromUtf8("a\xe3\x81\x82")},
+        {4,
+         QString::fromUtf8("a\xe3\x81\x82"
+                           "b"),
+         QString::fromUtf8("a\xe3\x81\x82")},
         {0, "abcdefgh", "abcdefgh"},
     };
     for (const Case& c : cases) {
@@ -722,7 +728,8 @@ TEST_F(StringGridEditorTest, PastedAndComposedTextPassTheKeyFilterAndTheByteLimi
     const Case cases[] = {
         {"Ctrl+V", [&](const QString& text) { paste(text, Qt::Key_V, Qt::ControlModifier); }},
         {"Shift+Insert", [&](const QString& text) { paste(text, Qt::Key_Insert, Qt::ShiftModifier); }},
-        {"composed", [this](const QString& text) {
+        {"composed",
+         [this](const QString& text) {
              QInputMethodEvent event;
              event.setCommitString(text);
              QApplication::sendEvent(grid.InplaceEditor(), &event);
@@ -779,8 +786,7 @@ TEST_F(StringGridEditorTest, OpensOnASelectableCellOnlyWhileEditingIsOn)
         {"F2", [this] { QTest::keyClick(&grid, Qt::Key_F2); }, "old"},
         {"Enter", [this] { QTest::keyClick(&grid, Qt::Key_Return); }, "old"},
         {"typing", [this] { Type("z"); }, "z"},
-        {"double click", [this] { QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(3, 5)); },
-         "old"},
+        {"double click", [this] { QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(3, 5)); }, "old"},
         {"double click on a fixed cell",
          [this] { QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(1, 5)); }, nullptr},
     };

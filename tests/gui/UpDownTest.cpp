@@ -64,11 +64,8 @@ TEST(UpDown, ANumberTypedIntoTheBoxBecomesThePositionWithinTheRange)
         int position;
     };
     const Case cases[] = {
-        {QStringLiteral("42"), 42},
-        {QStringLiteral("999"), 255},
-        {QStringLiteral("-7"), 0},
-        {QStringLiteral(""), 0},
-        {QStringLiteral("x"), 0},
+        {QStringLiteral("42"), 42}, {QStringLiteral("999"), 255}, {QStringLiteral("-7"), 0},
+        {QStringLiteral(""), 0},    {QStringLiteral("x"), 0},
     };
     for (const Case& test : cases) {
         UpDownFixture f;

@@ -140,7 +140,7 @@ TEST_F(FilesTest, OpenReadOnlyIfExistsRefusesWhatIsThereButNoPlainFile)
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     // A socket is there for FileExists, yet cannot be opened at all, not even by root.
     const std::string socket = PathOf("socket");
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     ASSERT_LT(socket.size(), sizeof address.sun_path);
     socket.copy(address.sun_path, socket.size());

@@ -132,9 +132,9 @@ TEST(IntToHex, PadsToTheMinimumAndShowsNegativesAsEightDigits)
         int minDigits;
         const char* text;
     } cases[] = {
-        {0, 6, "000000"},           {10, 2, "0A"},          {0xABCDEF, 6, "ABCDEF"},
-        {0x1234567, 6, "1234567"},  {-1, 6, "FFFFFFFF"},    {Int32Min, 6, "80000000"},
-        {Int32Max, 6, "7FFFFFFF"},  {255, 0, "FF"},         {0, 0, "0"},
+        {0, 6, "000000"},          {10, 2, "0A"},       {0xABCDEF, 6, "ABCDEF"},
+        {0x1234567, 6, "1234567"}, {-1, 6, "FFFFFFFF"}, {Int32Min, 6, "80000000"},
+        {Int32Max, 6, "7FFFFFFF"}, {255, 0, "FF"},      {0, 0, "0"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IntToHex(c.value, c.minDigits), c.text) << c.value << " with " << c.minDigits << " digits";

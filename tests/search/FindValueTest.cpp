@@ -77,7 +77,7 @@ TEST_F(FindValueTest, TickedNamesThatNoLongerNameAFileArePassedOverSilently)
 
 struct FoundCase {
     const char* name;
-    const char* kept;       // the kept result before the search, "A" standing for the file's path
+    const char* kept; // the kept result before the search, "A" standing for the file's path
     std::function<void()> answer;
     const char* expected;
 };
@@ -130,7 +130,7 @@ TEST_F(FindValueTest, ANameWithALineFeedKeepsOnePathLineInTheKeptResult)
     List({{file, true}});
     const std::string pathLine = "\"" + Tree() + "new\\nline.bin\"\r\n";
     const std::string hits = pathLine + "  000000\r\n  000002\r\n";
-    const std::pair<TBitBtn* TSearchResultBox::*, std::string> answers[] = {
+    const std::pair<TBitBtn * TSearchResultBox::*, std::string> answers[] = {
         {&TSearchResultBox::BitBtn1, hits},
         {&TSearchResultBox::BitBtn2, hits + hits},
         {&TSearchResultBox::BitBtn3, hits},
@@ -198,7 +198,8 @@ TEST_F(FindValueTest, CommandsThatWouldDisturbTheSearchWaitForItsEnd)
     List({{WriteTree("a", "q"), true}, {WriteTree("b", "q"), true}});
     std::vector<bool> enabledDuringSearch;
     WhenBusy([&] {
-        for (TMenuItem* item : {form->mSetFolder, form->mComparison, form->mFindValue, form->mAllClear, form->mAllCheck})
+        for (TMenuItem* item :
+             {form->mSetFolder, form->mComparison, form->mFindValue, form->mAllClear, form->mAllCheck})
             enabledDuringSearch.push_back(item->isEnabled());
     });
     Find(QStringLiteral("q"), QStringLiteral("Chat"));

@@ -86,8 +86,8 @@ TEST_F(FolderListing, ComparisonTicksChangedFilesAndAppendsNewOnes)
     const std::string added = WriteTree("sub/deeper/added.bin", "a");
     form->mComparison->trigger();
 
-    EXPECT_EQ(Items(), (std::vector<std::string>{Tree() + "Case.bin", kept, renamed, touched, Tree() + "sub/deeper/added.bin",
-                                                 Tree() + "sub/new.bin"}));
+    EXPECT_EQ(Items(), (std::vector<std::string>{Tree() + "Case.bin", kept, renamed, touched,
+                                                 Tree() + "sub/deeper/added.bin", Tree() + "sub/new.bin"}));
     EXPECT_EQ(Ticked(), std::vector<std::string>{touched});
     EXPECT_EQ(form->FileTimes[4], StampOf(added));
 

@@ -26,8 +26,8 @@ TEST_F(TrawlboxDialogs, AreFixedToolWindowsWithACloseBoxOnlyThatStayOnTop)
         EXPECT_EQ(c.dialog->size(), c.client) << name;
         EXPECT_EQ(c.dialog->minimumSize(), c.dialog->maximumSize()) << name;
         const Qt::WindowFlags flags = c.dialog->windowFlags();
-        EXPECT_TRUE(flags.testFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                                    Qt::WindowCloseButtonHint))
+        EXPECT_TRUE(
+            flags.testFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint))
             << name;
         EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << name;
         EXPECT_EQ(c.dialog->palette().color(QPalette::Window), c.colour) << name;

@@ -17,9 +17,15 @@ TEST_F(TrawlboxWindow, MenusCarryTheirCaptionsInOrderAboveTheList)
         }
     }
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"mFile", "File(&F)"},           {"mSetFolder", "Set Folder(&S)"}, {"mComparison", "Comparison(&C)"},
-        {"mFindValue", "Find Value(&F)"}, {"mBar0", ""},                  {"mAbout", "About(&A)"},
-        {"mExit", "Exit(&E)"},           {"mCheck", "Check(&C)"},        {"mAllClear", "All Clear(&C)"},
+        {"mFile", "File(&F)"},
+        {"mSetFolder", "Set Folder(&S)"},
+        {"mComparison", "Comparison(&C)"},
+        {"mFindValue", "Find Value(&F)"},
+        {"mBar0", ""},
+        {"mAbout", "About(&A)"},
+        {"mExit", "Exit(&E)"},
+        {"mCheck", "Check(&C)"},
+        {"mAllClear", "All Clear(&C)"},
         {"mAllCheck", "All Check(&A)"},
     };
     EXPECT_EQ(items, expected);

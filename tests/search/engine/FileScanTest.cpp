@@ -155,8 +155,8 @@ TEST_F(FileScanTest, AFileBeyondTwoGibibytesIsScannedWhole)
         GTEST_SKIP() << "no /dev/shm for a sparse file that reads fast";
     MoveFolderTo("/dev/shm");
     constexpr uintmax_t TwoGiB = uintmax_t{1} << 31;
-    const std::string path = WriteSparse("large", TwoGiB + 256,
-                                         {{0x10, "Hit!"}, {TwoGiB - 2, "Hit!"}, {TwoGiB + 252, "Hit!"}});
+    const std::string path =
+        WriteSparse("large", TwoGiB + 256, {{0x10, "Hit!"}, {TwoGiB - 2, "Hit!"}, {TwoGiB + 252, "Hit!"}});
     TFileScanner scanner;
     EXPECT_EQ(Scan(scanner, path, "Hit!"), (std::vector<int64_t>{0x10, 0x7FFFFFFE, 0x80000000 + 252}));
 }

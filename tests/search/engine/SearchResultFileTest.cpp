@@ -32,7 +32,8 @@ TEST_F(SearchResultFileTest, WritesAPathLineBeforeTheHitLinesOfEachFileWithHits)
 {
     const std::string first = Write("first.bin", std::string(16, '\0') + "AAA");
     const std::string none = Write("none.bin", "BBBB");
-    const std::string second = Write("second.bin", "A\xff" "AA");
+    const std::string second = Write("second.bin", "A\xff"
+                                                   "AA");
     int32_t hits = 0;
     EXPECT_EQ(Search({first, none, second}, "AA", &hits),
               first + "\r\n  000010\r\n  000011\r\n" + second + "\r\n  000002\r\n");
@@ -113,8 +114,8 @@ TEST_F(SearchResultFileTest, ANameWithALineFeedGivesOnePathLineAndNoMore)
 {
     const std::string fake = Write("x\n  000000", "..a");
     const std::string split = Write("new\nline.bin", "a");
-    EXPECT_EQ(Search({fake, split}, "a"), ResultPathLine(fake) + "\r\n  000002\r\n" + ResultPathLine(split) +
-                                             "\r\n  000000\r\n");
+    EXPECT_EQ(Search({fake, split}, "a"),
+              ResultPathLine(fake) + "\r\n  000002\r\n" + ResultPathLine(split) + "\r\n  000000\r\n");
     EXPECT_EQ(ResultPathLine(fake), "\"" + PathOf("x\\n  000000") + "\"");
 }
 
