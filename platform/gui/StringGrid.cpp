@@ -102,7 +102,9 @@ void TStringGrid::SetCell(int col, int row, std::string text)
     std::string& cell = d->cells[d->index(col, row)];
     cell = std::move(text);
     if (d->editorOpen && col == d->editCol && row == d->editRow) {
-        // As on opening, the new text stands selected, so that what is typed next replaces it.
+        // As on opening, the new text stands selected, so that what is typed next replaces it,
+        // and Esc goes back to it.
+        d->editOriginal = cell;
         d->setEditorText(QString::fromStdString(cell));
         d->editor->selectAll();
     }
