@@ -114,7 +114,9 @@ void TStringGrid::SetCells(int col, int row, std::span<const std::string_view> t
     for (const std::string_view text : texts)
         *cell++ = text;
     if (d->editorOpen && row == d->editRow && col <= d->editCol && d->editCol <= last) {
-        // As on opening, the new text stands selected, so that what is typed next replaces it.
+        // As on opening, the new text stands selected, so that what is typed next replaces it,
+        // and Esc goes back to it.
+        d->editOriginal = std::string(texts[d->editCol - col]);
         d->setEditorText(QString::fromUtf8(texts[d->editCol - col]));
         d->editor->selectAll();
     }

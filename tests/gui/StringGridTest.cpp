@@ -649,6 +649,15 @@ TEST_F(StringGridEditorTest, EscRestoresAndADroppedKeyNeverReachesTheEditor)
     dropped = u'q';
     Type("q");
     EXPECT_FALSE(grid.EditorMode());
+
+    // A cell set anew under the open editor is what Esc goes back to.
+    dropped = QChar();
+    QTest::keyClick(&grid, Qt::Key_F2);
+    grid.SetCell(3, 5, "refilled");
+    Type("z");
+    QTest::keyClick(grid.InplaceEditor(), Qt::Key_Escape);
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(grid.Cell(3, 5), "refilled");
 }
 
 TEST_F(StringGridEditorTest, KeysTheEditorDoesNotUseGoOnWithoutBouncingBack)
