@@ -34,6 +34,16 @@ void RefuseAsWriteTarget(const std::string& path)
         ThrowOsError(EACCES, path);
 }
 
+// The descriptor, or -1 with errno set; an open cut short by a signal is made again.
+int OpenRetrying(const std::string& path, int flags)
+{
+    int descriptor = -1;
+    do
+        descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+    while (descriptor < 0 && errno == EINTR);
+    return descriptor;
+}
+
 int OpenOrThrow(const std::string& path, int flags)
 {
     const bool writing = (flags & O_ACCMODE) != O_RDONLY;
@@ -42,10 +52,7 @@ int OpenOrThrow(const std::string& path, int flags)
     // Opened without waiting, in case a pipe took the name since the check: the open then
     // fails or yields a descriptor that the check below refuses.
     const int waitFlag = writing ? O_NONBLOCK : 0;
-    int descriptor = -1;
-    do
-        descriptor = ::open(path.c_str(), flags | waitFlag | O_CLOEXEC, 0666);
-    while (descriptor < 0 && errno == EINTR);
+    const int descriptor = OpenRetrying(path, flags | waitFlag);
     if (descriptor < 0)
         ThrowOsError(errno, path);
     if (!writing)
@@ -82,7 +89,7 @@ namespace {
 // Without a writer a pipe would hold the open, and later each read, for ever.
 constexpr int ReadOnlyFlags = O_RDONLY | O_NONBLOCK;
 
-// What a file opened for reading is, and its size then; only a plain file is read.
+// What a file opened for reading is.
 struct stat StatusOrThrow(int descriptor, const std::string& path)
 {
     struct stat info {};
@@ -91,25 +98,27 @@ struct stat StatusOrThrow(int descriptor, const std::string& path)
     return info;
 }
 
+// Only a plain file is read; its size at the open goes to sizeAtOpen where one is given.
+void RefuseAllButAPlainFile(const struct stat& info, const std::string& path, int64_t* sizeAtOpen)
+{
+    if (!S_ISREG(info.st_mode))
+        ThrowOsError(EINVAL, path);
+    if (sizeAtOpen != nullptr)
+        *sizeAtOpen = info.st_size;
+}
+
 } // namespace
 
 TBinaryFile TBinaryFile::OpenReadOnly(const std::string& path, int64_t* sizeAtOpen)
 {
     TBinaryFile file(OpenOrThrow(path, ReadOnlyFlags), path);
-    const struct stat info = StatusOrThrow(file.m_descriptor, path);
-    if (!S_ISREG(info.st_mode))
-        ThrowOsError(EINVAL, path);
-    if (sizeAtOpen != nullptr)
-        *sizeAtOpen = info.st_size;
+    RefuseAllButAPlainFile(StatusOrThrow(file.m_descriptor, path), path, sizeAtOpen);
     return file;
 }
 
 std::optional<TBinaryFile> TBinaryFile::OpenReadOnlyIfExists(const std::string& path, int64_t* sizeAtOpen)
 {
-    int descriptor = -1;
-    do
-        descriptor = ::open(path.c_str(), ReadOnlyFlags | O_CLOEXEC);
-    while (descriptor < 0 && errno == EINTR);
+    const int descriptor = OpenRetrying(path, ReadOnlyFlags);
     if (descriptor < 0) {
         // Only a failed open asks whether a file is there at all: one that is gone is passed
         // over, one that is there but cannot be opened is an error.
@@ -122,10 +131,7 @@ std::optional<TBinaryFile> TBinaryFile::OpenReadOnlyIfExists(const std::string& 
     const struct stat info = StatusOrThrow(descriptor, path);
     if (S_ISDIR(info.st_mode))
         return std::nullopt;
-    if (!S_ISREG(info.st_mode))
-        ThrowOsError(EINVAL, path);
-    if (sizeAtOpen != nullptr)
-        *sizeAtOpen = info.st_size;
+    RefuseAllButAPlainFile(info, path, sizeAtOpen);
     return std::optional<TBinaryFile>(std::move(file));
 }
 

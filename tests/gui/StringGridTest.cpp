@@ -56,6 +56,15 @@ protected:
         ASSERT_GE(grid.VisibleRowCount(), 4);
     }
 
+    // A face of fixed digits, black on white, for tests that compare what cells draw.
+    QFont DrawInBlackOnWhite()
+    {
+        QFont face(QStringLiteral("IPAGothic"));
+        face.setPixelSize(12);
+        grid.SetGridFont(face, Qt::black);
+        grid.SetColor(Qt::white);
+        return face;
+    }
     [[nodiscard]] QPoint CellCentre(int col, int row) const { return grid.CellRect(col, row).center(); }
     void Click(int col, int row, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -331,10 +340,7 @@ TEST_F(StringGridTest, ShiftAndDragsSelectARangeWhileColAndRowFollowTheCellReach
 
 TEST_F(StringGridTest, AFixedPitchColumnDrawsEachCharacterInACellOfItsOwn)
 {
-    QFont face(QStringLiteral("IPAGothic"));
-    face.setPixelSize(12);
-    grid.SetGridFont(face, Qt::black);
-    grid.SetColor(Qt::white);
+    const QFont face = DrawInBlackOnWhite();
     grid.SetColWidth(2, 120);
     grid.SetFixedPitchCol(2, true);
     const int pitch = QFontMetrics(face).horizontalAdvance(QLatin1Char('0'));
@@ -363,10 +369,7 @@ TEST_F(StringGridTest, AFixedPitchColumnDrawsEachCharacterInACellOfItsOwn)
 
 TEST_F(StringGridTest, EveryColumnDrawsControlCharactersAsBlanksOneDigitWide)
 {
-    QFont face(QStringLiteral("IPAGothic"));
-    face.setPixelSize(12);
-    grid.SetGridFont(face, Qt::black);
-    grid.SetColor(Qt::white);
+    const QFont face = DrawInBlackOnWhite();
     grid.SetColWidth(3, 120);
     const int pitch = QFontMetrics(face).horizontalAdvance(QLatin1Char('0'));
     const QRect cell = grid.CellRect(3, 3);
